@@ -1,0 +1,35 @@
+#pragma once
+
+#include <string>
+
+#include "copy/copy_view.h"
+#include "copy/process_values.h"
+#include "copy/tree_copy.h"
+#include "platform/clock.h"
+#include "platform/drives.h"
+#include "platform/file_system.h"
+#include "text/locale_date_settings.h"
+
+namespace zarvik3 {
+
+// What the Copy button does: checks, the walk, the summary, the history stamp.
+class CopyRun {
+public:
+    CopyRun(FileSystem& fs, Drives& drives, Clock& clock, CopyView& view, ProcessValues& values,
+            const LocaleDateSettings& locale);
+
+    void btCopyClick();
+    bool DriveAvailable(char letter);
+    // Throws EConvertError "Not a valid drive letter".
+    bool DiskInDrive(char letter);
+    void ShowSummary();
+
+private:
+    Drives& drives_;
+    Clock& clock_;
+    CopyView& view_;
+    ProcessValues& values_;
+    TreeCopy walk_;
+};
+
+}  // namespace zarvik3

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace zarvik3 {
+
+enum DriveType : int {
+    kDriveUnknown = 0,
+    kDriveNoRoot = 1,
+    kDriveRemovable = 2,
+    kDriveFixed = 3,
+    kDriveRemote = 4,
+    kDriveCdRom = 5,
+    kDriveRamDisk = 6,
+};
+
+class Drives {
+public:
+    virtual ~Drives() = default;
+
+    // Root as "X:\" (or "X:"); anything else is kDriveNoRoot.
+    virtual int GetDriveType(const std::string& root) = 0;
+
+    // Total size in bytes of the volume whose root is given; -1 on failure.
+    virtual std::int64_t DiskTotalSize(const std::string& root) = 0;
+
+    // Returns the previous mode.
+    virtual unsigned SetErrorMode(unsigned mode) = 0;
+
+    // Folder text to the platform's own path, and back; empty when there is no mapping.
+    virtual std::optional<std::string> ToNativePath(const std::string& folderText) = 0;
+    virtual std::optional<std::string> ToFolderText(const std::string& nativePath) = 0;
+};
+
+}  // namespace zarvik3

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "text/date_time.h"
+
+namespace zarvik3 {
+
+// A last-write time as local seconds since 1970-01-01 00:00 (offset in force now), cut to
+// the 2-second resolution of the packed MS-DOS form. Inside 1980-2107 it orders exactly as
+// the packed form does; outside it, a file and its copy still compare equal.
+using FileStamp = std::int64_t;
+
+// File age of a name under which no file exists (or a folder stands).
+constexpr FileStamp kNoFile = -1;
+
+FileStamp StampFromLocalSeconds(std::int64_t localSeconds);
+
+TDateTime StampToDateTime(FileStamp stamp);
+
+// Packed MS-DOS date (high 16 bits) and time (low 16 bits); empty outside 1980-2107.
+std::optional<std::uint32_t> StampToDosDateTime(FileStamp stamp);
+
+}  // namespace zarvik3

@@ -1,0 +1,92 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "platform/file_stamp.h"
+
+namespace zarvik3 {
+
+// Attribute bits as the Windows enumeration reports them.
+enum FileAttribute : std::uint32_t {
+    kAttrReadOnly = 0x01,
+    kAttrHidden = 0x02,
+    kAttrSystem = 0x04,
+    kAttrVolumeLabel = 0x08,
+    kAttrDirectory = 0x10,
+    kAttrArchive = 0x20,
+};
+
+// Filter values: an entry is passed over when its attributes share a bit with
+// (hidden + system + volume label + directory) minus the filter's bits.
+constexpr std::uint32_t kFilterFiles = 47;    // every file, no folders
+constexpr std::uint32_t kFilterFolders = 16;  // folders and plain files, nothing hidden or system
+
+struct DirEntry {
+    std::string name;  // bytes exactly as the file system holds them
+    std::uint32_t attributes = 0;
+    std::uint64_t size = 0;
+    FileStamp time = 0;
+};
+
+// What an enumeration must fill in. With KindOnly only the name and the directory, hidden
+// and system bits are reliable, which saves a status call per plain file.
+enum class EntryDetail { Full, KindOnly };
+
+class DirEnumeration {
+public:
+    virtual ~DirEnumeration() = default;
+    // False when no entry is left (or reading failed).
+    virtual bool Next(DirEntry& entry) = 0;
+};
+
+struct CopyOutcome {
+    bool ok = true;
+    std::string reason;  // why it failed, for a person to read
+};
+
+// Asked between chunks of a copy; false stops the copy, leaving the old destination.
+class CopyProgress {
+public:
+    virtual ~CopyProgress() = default;
+    virtual bool KeepGoing() = 0;
+};
+
+// The file-system services the walk relies on. Every path is a folder text
+// (drive letter, ":\", backslash-separated names).
+class FileSystem {
+public:
+    virtual ~FileSystem() = default;
+
+    // Pattern: folder path followed by a name pattern. Empty when opening fails
+    // (missing folder, no match, empty name part, access denied).
+    virtual std::unique_ptr<DirEnumeration> FindFirst(const std::string& pattern,
+                                                      std::uint32_t filter,
+                                                      EntryDetail detail) = 0;
+
+    // kNoFile when nothing is there or the name is a folder.
+    virtual FileStamp FileAge(const std::string& path) = 0;
+    bool FileExists(const std::string& path) { return FileAge(path) != kNoFile; }
+
+    virtual bool DirectoryExists(const std::string& path) = 0;
+
+    // One level; false when it could not be created.
+    virtual bool CreateDirectory(const std::string& path) = 0;
+
+    // Replaces the destination atomically, carrying the source's last-write time and
+    // permission bits; on failure or cancel the old destination is left untouched.
+    virtual CopyOutcome CopyFile(const std::string& source, const std::string& destination,
+                                 CopyProgress& progress) = 0;
+
+    // True when both name the same existing folder, however they are spelt.
+    virtual bool SameFolder(const std::string& a, const std::string& b) = 0;
+
+    virtual bool SetCurrentDirectory(const std::string& path) = 0;
+};
+
+// Creates every missing folder on path, outermost first. A trailing backslash is ignored;
+// a path shorter than 3 characters, a drive root and an existing folder count as done.
+bool ForceDirectories(FileSystem& fs, const std::string& path);
+
+}  // namespace zarvik3
