@@ -1,0 +1,91 @@
+#include "platform/posix/copy_data.h"
+
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <cstddef>
+#include <vector>
+
+namespace zarvik3 {
+namespace {
+
+constexpr std::size_t kMinKernelChunk = 64 * 1024;
+constexpr std::size_t kMaxKernelChunk = 8 * 1024 * 1024;
+constexpr std::size_t kBufferSize = 256 * 1024;
+constexpr auto kChunkTarget = std::chrono::milliseconds(20);
+
+bool KernelCopyUnsupported(int error) {
+    return error == EXDEV || error == ENOSYS || error == EINVAL || error == EOPNOTSUPP ||
+           error == EPERM;
+}
+
+// Keeps each chunk short enough for a prompt stop, long enough for few system calls.
+std::size_t NextChunkSize(std::size_t chunk, std::chrono::steady_clock::duration took) {
+    if (took < kChunkTarget / 2 && chunk < kMaxKernelChunk) return chunk * 2;
+    if (took > kChunkTarget && chunk > kMinKernelChunk) return chunk / 2;
+    return chunk;
+}
+
+// Bytes moved, 0 at the end of the source, -1 with errno set.
+ssize_t CopyThroughBuffer(int source, int target, off_t offset, std::vector<char>& buffer) {
+    buffer.resize(kBufferSize);
+    ssize_t got = 0;
+    do {
+        got = pread(source, buffer.data(), buffer.size(), offset);
+    } while (got < 0 && errno == EINTR);
+    for (ssize_t written = 0; written < got;) {
+        const ssize_t put = pwrite(target, buffer.data() + written,
+                                   static_cast<std::size_t>(got - written), offset + written);
+        if (put < 0 && errno == EINTR) continue;
+        if (put < 0) return -1;
+        written += put;
+    }
+    return got;
+}
+
+class DataCopier {
+  public:
+    DataCopier(int source, int target) : source_(source), target_(target) {}
+
+    // Bytes moved, 0 at the end of the source, -1 with errno set.
+    ssize_t Step() {
+        if (!kernelCopy_) return CopyThroughBuffer(source_, target_, offset_, buffer_);
+        const auto start = std::chrono::steady_clock::now();
+        off_t in = offset_;
+        off_t out = offset_;
+        const ssize_t moved = copy_file_range(source_, &in, target_, &out, chunk_, 0);
+        if (moved < 0 && errno == EINTR) return Step();
+        // Some file systems report an early end here; the plain read confirms the real one.
+        if (moved == 0 || (moved < 0 && KernelCopyUnsupported(errno))) {
+            kernelCopy_ = false;
+            return Step();
+        }
+        chunk_ = NextChunkSize(chunk_, std::chrono::steady_clock::now() - start);
+        return moved;
+    }
+    void Advance(ssize_t moved) { offset_ += moved; }
+
+  private:
+    int source_;
+    int target_;
+    off_t offset_ = 0;
+    bool kernelCopy_ = true;
+    std::size_t chunk_ = 1024 * 1024;
+    std::vector<char> buffer_;
+};
+
+}  // namespace
+
+int CopyFileData(int source, int target, CopyProgress& progress) {
+    DataCopier copier(source, target);
+    for (;;) {
+        const ssize_t moved = copier.Step();
+        if (moved < 0) return errno;
+        if (moved == 0) return 0;
+        copier.Advance(moved);
+        if (!progress.KeepGoing()) return ECANCELED;
+    }
+}
+
+}  // namespace zarvik3

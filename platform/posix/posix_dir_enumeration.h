@@ -1,0 +1,40 @@
+#pragma once
+
+#include <dirent.h>
+
+#include <memory>
+#include <optional>
+
+#include "platform/file_system.h"
+#include "platform/name_pattern.h"
+#include "platform/posix/entry_status.h"
+
+namespace zarvik3 {
+
+// One open folder, delivering the entries that match a name pattern and pass a filter.
+class PosixDirEnumeration : public DirEnumeration {
+  public:
+    // Takes over the folder; source.folderFd must be its descriptor.
+    PosixDirEnumeration(DIR* folder, const EntrySource& source, NamePattern pattern,
+                        std::uint32_t filter);
+
+    // Reads ahead to the first entry to deliver; false when there is none.
+    bool Prime();
+    bool Next(DirEntry& entry) override;
+
+  private:
+    struct CloseDir {
+        void operator()(DIR* folder) const { closedir(folder); }
+    };
+
+    bool ReadDeliverable(DirEntry& entry);
+    bool PassedOverByName(const char* name) const;
+
+    std::unique_ptr<DIR, CloseDir> folder_;
+    EntrySource source_;
+    NamePattern pattern_;
+    std::uint32_t passedOverBits_;
+    std::optional<DirEntry> pending_;
+};
+
+}  // namespace zarvik3

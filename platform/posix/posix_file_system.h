@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "platform/file_system.h"
+#include "platform/posix/drive_map.h"
+
+namespace zarvik3 {
+
+// The file system of folder texts, mapped onto Linux paths through the drive letters.
+class PosixFileSystem : public FileSystem {
+  public:
+    explicit PosixFileSystem(std::shared_ptr<const DriveMap> drives);
+    // Keeps its own copy of the map.
+    explicit PosixFileSystem(const DriveMap& drives);
+
+    std::unique_ptr<DirEnumeration> FindFirst(const std::string& pattern, std::uint32_t filter,
+                                              EntryDetail detail) override;
+    FileStamp FileAge(const std::string& path) override;
+    bool DirectoryExists(const std::string& path) override;
+    bool CreateDirectory(const std::string& path) override;
+    CopyOutcome CopyFile(const std::string& source, const std::string& destination,
+                         CopyProgress& progress) override;
+    bool SameFolder(const std::string& a, const std::string& b) override;
+    bool SetCurrentDirectory(const std::string& path) override;
+
+  private:
+    std::optional<std::string> Native(const std::string& folderText) const;
+
+    std::shared_ptr<const DriveMap> drives_;
+    // Taken once, so that a source and its copy shift together whatever the season.
+    std::int64_t utcOffset_;
+};
+
+}  // namespace zarvik3

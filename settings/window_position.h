@@ -1,0 +1,33 @@
+#pragma once
+
+#include <optional>
+#include <vector>
+
+namespace zarvik3 {
+
+// Screen pixels, as stored in "fZarvik": top first.
+struct WindowPosition {
+    int top = 0;
+    int left = 0;
+    bool operator==(const WindowPosition&) const = default;
+};
+
+inline constexpr WindowPosition kDesignedPosition{22, 519};
+
+struct ScreenRect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
+// A saved position is applied when the window, placed there, overlaps at least one screen
+// by a pixel; partly off-screen (negative coordinates included) is fine.
+bool IsOnSomeScreen(const ScreenRect& window, const std::vector<ScreenRect>& screens);
+
+// The position to open at: the saved one, or the designed one when the window would lie
+// wholly outside every screen or none was saved.
+WindowPosition OpeningPosition(const std::optional<WindowPosition>& saved, int width, int height,
+                               const std::vector<ScreenRect>& screens);
+
+}  // namespace zarvik3

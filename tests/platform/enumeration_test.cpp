@@ -1,0 +1,181 @@
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <fstream>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "support/temp_drive.h"
+
+namespace zarvik3::test {
+namespace {
+
+constexpr std::uint32_t kEverything = 63;
+
+class Enumeration : public ::testing::Test {
+  protected:
+    std::map<std::string, DirEntry> List(const std::string& pattern, std::uint32_t filter,
+                                         EntryDetail detail = EntryDetail::Full) {
+        std::map<std::string, DirEntry> entries;
+        auto enumeration = drive.fs.FindFirst(pattern, filter, detail);
+        if (!enumeration) return entries;
+        DirEntry entry;
+        while (enumeration->Next(entry)) entries[entry.name] = entry;
+        return entries;
+    }
+    void Link(const std::string& target, const std::string& name) {
+        ASSERT_EQ(symlink(target.c_str(), drive.tree.Path(name).c_str()), 0);
+    }
+
+    TempDrive drive;
+};
+
+TEST_F(Enumeration, FileFilterDeliversHiddenFilesButNoFolders) {
+    drive.tree.Write(".hidden", "h");
+    drive.tree.Write("plain.txt", "p");
+    drive.tree.MakeFolder("sub");
+    const auto entries = List("D:\\*.*", kFilterFiles);
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_EQ(entries.at(".hidden").attributes, kAttrHidden | kAttrArchive);
+    EXPECT_EQ(entries.at("plain.txt").attributes, kAttrArchive);
+}
+
+TEST_F(Enumeration, FolderFilterPassesOverHiddenFoldersAndNeverDeliversDots) {
+    drive.tree.MakeFolder("sub");
+    drive.tree.MakeFolder(".git");
+    drive.tree.Write("file", "f");
+    const auto entries = List("D:\\sub\\..\\*", kFilterFolders);
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_EQ(entries.at("sub").attributes, kAttrDirectory);
+    EXPECT_EQ(entries.at("sub").size, 0u);
+    EXPECT_EQ(entries.count("file"), 1u);
+}
+
+TEST_F(Enumeration, SpecialEntriesAreSystemAndNeverFolders) {
+    ASSERT_EQ(mkfifo(drive.tree.Path("fifo").c_str(), 0644), 0);
+    drive.tree.MakeFolder("real");
+    Link("real", "to-folder");
+    Link("loop-b", "loop-a");
+    Link("loop-a", "loop-b");
+    Link("missing", "dangling");
+    for (const auto detail : {EntryDetail::Full, EntryDetail::KindOnly}) {
+        EXPECT_EQ(List("D:\\*", kFilterFolders, detail).size(), 1u);  // only "real"
+    }
+    const auto files = List("D:\\*", kFilterFiles);
+    EXPECT_EQ(files.size(), 4u);  // fifo, loops and the dangling link, as system files
+    for (const auto& [name, entry] : files) {
+        EXPECT_EQ(entry.attributes & (kAttrSystem | kAttrDirectory), kAttrSystem) << name;
+    }
+    EXPECT_EQ(List("D:\\to-*", kEverything).at("to-folder").attributes,
+              kAttrSystem | kAttrDirectory);
+}
+
+TEST_F(Enumeration, LinkToAFileCountsAsThatFile) {
+    drive.tree.Write("target", "12345", 1600000000);
+    Link("target", "alias");
+    const auto entries = List("D:\\*", kFilterFiles);
+    EXPECT_EQ(entries.at("alias").attributes, kAttrArchive);
+    EXPECT_EQ(entries.at("alias").size, 5u);
+    EXPECT_EQ(entries.at("alias").time, entries.at("target").time);
+}
+
+TEST_F(Enumeration, ReportsReadOnlySizeAndTime) {
+    drive.tree.Write("locked", "abc", 1600000001);
+    ASSERT_EQ(chmod(drive.tree.Path("locked").c_str(), 0444), 0);
+    const int fd = open(drive.tree.Path("sparse").c_str(), O_CREAT | O_WRONLY, 0644);
+    ASSERT_GE(fd, 0);
+    const bool grown = ftruncate(fd, 5'000'000'000) == 0;
+    close(fd);
+    if (!grown) GTEST_SKIP() << "this file system holds no file of 5 GB";
+    const auto entries = List("D:\\*", kFilterFiles);
+    EXPECT_EQ(entries.at("locked").attributes, kAttrReadOnly | kAttrArchive);
+    EXPECT_EQ(entries.at("locked").time, drive.fs.FileAge("D:\\locked"));
+    EXPECT_EQ(entries.at("sparse").size, 5'000'000'000u);
+}
+
+TEST_F(Enumeration, MatchesTheNamePartOnly) {
+    drive.tree.Write("Notes.TXT", "");
+    drive.tree.Write("notes.txtx", "");
+    drive.tree.Write("back\\slash", "");
+    EXPECT_EQ(List("D:\\*.txt", kFilterFiles).size(), 1u);
+    // Delivered as it is; the walk, not the enumeration, refuses it.
+    EXPECT_EQ(List("D:\\back*", kFilterFiles).count("back\\slash"), 1u);
+}
+
+TEST_F(Enumeration, FailsToOpenWithoutAnythingToDeliver) {
+    drive.tree.Write("only.txt", "");
+    drive.tree.MakeFolder("empty");
+    for (const char* pattern : {"D:\\*.doc", "D:\\missing\\*", "D:\\", "D:\\empty\\*", "Q:\\*",
+                                "*.*", "D:\\only.txt\\*"}) {
+        EXPECT_EQ(drive.fs.FindFirst(pattern, kFilterFiles, EntryDetail::Full), nullptr) << pattern;
+    }
+}
+
+TEST_F(Enumeration, KindOnlyStillTellsFoldersHiddenAndSystemApart) {
+    drive.tree.Write("file", "");
+    drive.tree.Write(".dotfile", "");
+    drive.tree.MakeFolder("folder");
+    Link("folder", "link");
+    const auto entries = List("D:\\*", kEverything, EntryDetail::KindOnly);
+    const std::uint32_t kind = kAttrHidden | kAttrSystem | kAttrDirectory;
+    EXPECT_EQ(entries.at("file").attributes & kind, 0u);
+    EXPECT_EQ(entries.at(".dotfile").attributes & kind, kAttrHidden);
+    EXPECT_EQ(entries.at("folder").attributes & kind, kAttrDirectory);
+    EXPECT_EQ(entries.at("link").attributes & kind, kAttrSystem | kAttrDirectory);
+}
+
+// The file system type mounted at the top-level folder name, from the mount table.
+std::string MountedType(const std::string& name) {
+    std::ifstream mounts("/proc/self/mounts");
+    std::string device, point, type, rest, found;
+    while (mounts >> device >> point >> type && std::getline(mounts, rest)) {
+        if (point == "/" + name) found = type;
+    }
+    return found;
+}
+
+TEST_F(Enumeration, KernelFileSystemsAreSystemFolders) {
+    int checked = 0;
+    for (const auto& [name, type] : std::map<std::string, std::string>{
+             {"proc", "proc"}, {"sys", "sysfs"}, {"dev", "devtmpfs"}}) {
+        if (MountedType(name) != type) continue;
+        ++checked;
+        EXPECT_EQ(List("C:\\" + name, kFilterFolders).count(name), 0u) << name;
+        const auto attributes = List("C:\\" + name, kEverything).at(name).attributes;
+        EXPECT_EQ(attributes & (kAttrSystem | kAttrDirectory), kAttrSystem | kAttrDirectory)
+            << name;
+    }
+    if (checked == 0) GTEST_SKIP() << "no kernel file system is mounted at /proc, /sys or /dev";
+}
+
+TEST(EnumerationDepth, ThousandOpenEnumerationsFitTheDescriptorLimit) {
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_NOFILE, &saved), 0);
+    if (saved.rlim_max < 1200) GTEST_SKIP() << "hard descriptor limit below 1200";
+    rlimit low = saved;
+    low.rlim_cur = 256;
+    ASSERT_EQ(setrlimit(RLIMIT_NOFILE, &low), 0);
+    TempDrive drive;
+    std::string relative = "d";
+    for (int level = 1; level < 1000; ++level) relative += "/d";
+    drive.tree.MakeFolder(relative);
+    std::vector<std::unique_ptr<DirEnumeration>> open;
+    std::string folder = "D:";
+    for (int level = 0; level < 1000; ++level) {
+        open.push_back(drive.fs.FindFirst(folder + "\\*", kFilterFolders, EntryDetail::KindOnly));
+        if (!open.back()) break;
+        folder += "\\d";
+    }
+    const std::size_t opened = open.size() - (open.back() ? 0 : 1);
+    open.clear();
+    setrlimit(RLIMIT_NOFILE, &saved);
+    EXPECT_EQ(opened, 1000u);
+}
+
+}  // namespace
+}  // namespace zarvik3::test

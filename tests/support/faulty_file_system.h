@@ -1,0 +1,145 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <utility>
+
+#include "platform/file_system.h"
+
+namespace zarvik3::test {
+
+// A file system that passes every call to another one, except where a hook says otherwise.
+// Every hook is empty by default, which means pass-through.
+class FaultyFileSystem : public FileSystem {
+  public:
+    explicit FaultyFileSystem(FileSystem& inner) : inner_(inner) {}
+
+    // The failure a full disk gives.
+    static CopyOutcome DiskFull() { return {false, "No space left on device"}; }
+
+    // True: FindFirst(pattern) fails as if the folder could not be opened.
+    std::function<bool(const std::string& pattern)> failFindFirst;
+    // Applied to every entry an enumeration delivers; false drops the entry.
+    std::function<bool(DirEntry& entry)> transformEntry;
+    // A value replaces FileAge(path); nullopt passes through.
+    std::function<std::optional<FileStamp>(const std::string& path)> fileAge;
+    // A value replaces DirectoryExists(path); nullopt passes through.
+    std::function<std::optional<bool>(const std::string& path)> directoryExists;
+    // True: CreateDirectory(path) fails without creating anything.
+    std::function<bool(const std::string& path)> failCreateDirectory;
+    // A value replaces the copy, which then does not happen; nullopt copies for real.
+    std::function<std::optional<CopyOutcome>(const std::string& source,
+                                             const std::string& destination)>
+        copyFile;
+    // Set: each copy's progress answers as the caller's for this many KeepGoing calls, then
+    // says stop.
+    std::optional<int> stopCopyAfterKeepGoing;
+
+    // Calls made, for tests that count them.
+    int findFirstCalls = 0;
+    int copyFileCalls = 0;
+    int createDirectoryCalls = 0;
+
+    std::unique_ptr<DirEnumeration> FindFirst(const std::string& pattern, std::uint32_t filter,
+                                              EntryDetail detail) override {
+        ++findFirstCalls;
+        if (failFindFirst && failFindFirst(pattern)) return nullptr;
+        auto inner = inner_.FindFirst(pattern, filter, detail);
+        if (!inner || !transformEntry) return inner;
+        auto wrapped = std::make_unique<TransformingEnumeration>(std::move(inner), transformEntry);
+        // Like the real one, an enumeration with nothing to deliver does not open.
+        if (!wrapped->Prime()) return nullptr;
+        return wrapped;
+    }
+
+    FileStamp FileAge(const std::string& path) override {
+        if (fileAge) {
+            if (const auto age = fileAge(path)) return *age;
+        }
+        return inner_.FileAge(path);
+    }
+
+    bool DirectoryExists(const std::string& path) override {
+        if (directoryExists) {
+            if (const auto exists = directoryExists(path)) return *exists;
+        }
+        return inner_.DirectoryExists(path);
+    }
+
+    bool CreateDirectory(const std::string& path) override {
+        ++createDirectoryCalls;
+        if (failCreateDirectory && failCreateDirectory(path)) return false;
+        return inner_.CreateDirectory(path);
+    }
+
+    CopyOutcome CopyFile(const std::string& source, const std::string& destination,
+                         CopyProgress& progress) override {
+        ++copyFileCalls;
+        if (copyFile) {
+            if (auto outcome = copyFile(source, destination)) return *outcome;
+        }
+        if (!stopCopyAfterKeepGoing) return inner_.CopyFile(source, destination, progress);
+        StoppingProgress stopping(progress, *stopCopyAfterKeepGoing);
+        return inner_.CopyFile(source, destination, stopping);
+    }
+
+    bool SameFolder(const std::string& a, const std::string& b) override {
+        return inner_.SameFolder(a, b);
+    }
+
+    bool SetCurrentDirectory(const std::string& path) override {
+        return inner_.SetCurrentDirectory(path);
+    }
+
+  private:
+    // Entries of another enumeration, passed through transformEntry.
+    class TransformingEnumeration : public DirEnumeration {
+      public:
+        TransformingEnumeration(std::unique_ptr<DirEnumeration> inner,
+                                std::function<bool(DirEntry&)> transform)
+            : inner_(std::move(inner)), transform_(std::move(transform)) {}
+
+        bool Prime() {
+            DirEntry first;
+            if (!Read(first)) return false;
+            pending_ = std::move(first);
+            return true;
+        }
+        bool Next(DirEntry& entry) override {
+            if (!pending_) return Read(entry);
+            entry = std::move(*pending_);
+            pending_.reset();
+            return true;
+        }
+
+      private:
+        bool Read(DirEntry& entry) {
+            while (inner_->Next(entry)) {
+                if (transform_(entry)) return true;
+            }
+            return false;
+        }
+
+        std::unique_ptr<DirEnumeration> inner_;
+        std::function<bool(DirEntry&)> transform_;
+        std::optional<DirEntry> pending_;
+    };
+
+    // Answers as the caller's progress for a number of calls, then stops the copy.
+    class StoppingProgress : public CopyProgress {
+      public:
+        StoppingProgress(CopyProgress& inner, int allowed) : inner_(inner), left_(allowed) {}
+        bool KeepGoing() override { return left_-- > 0 && inner_.KeepGoing(); }
+
+      private:
+        CopyProgress& inner_;
+        int left_;
+    };
+
+    FileSystem& inner_;
+};
+
+}  // namespace zarvik3::test

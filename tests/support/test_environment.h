@@ -1,0 +1,18 @@
+#pragma once
+
+#include <cstdlib>
+#include <ctime>
+
+namespace zarvik3::testing {
+
+// Every test program runs with the same locale, time zone and Qt platform, so results do not
+// depend on the machine or on how the program was started.
+inline void UseTestEnvironment() {
+    setenv("LANG", "C.UTF-8", 1);
+    setenv("LC_ALL", "C.UTF-8", 1);
+    setenv("TZ", "Europe/Berlin", 1);
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    tzset();
+}
+
+}  // namespace zarvik3::testing
