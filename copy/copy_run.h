@@ -30,6 +30,7 @@ private:
     CopyView& view_;
     ProcessValues& values_;
     TreeCopy walk_;
+    bool running_ = false;  // a Copy pressed again while events are pumped is ignored
 };
 
 }  // namespace zarvik3

@@ -35,10 +35,13 @@ struct DirEntry {
 enum class EntryDetail { Full, KindOnly };
 
 class DirEnumeration {
-public:
+  public:
     virtual ~DirEnumeration() = default;
     // False when no entry is left (or reading failed).
     virtual bool Next(DirEntry& entry) = 0;
+    // True once every entry has been read and none of them, matching or not, could be a
+    // folder: a walk then spares itself a second pass over a leaf folder.
+    virtual bool MetNoFolder() const { return false; }
 };
 
 struct CopyOutcome {
@@ -48,7 +51,7 @@ struct CopyOutcome {
 
 // Asked between chunks of a copy; false stops the copy, leaving the old destination.
 class CopyProgress {
-public:
+  public:
     virtual ~CopyProgress() = default;
     virtual bool KeepGoing() = 0;
 };
@@ -56,14 +59,13 @@ public:
 // The file-system services the walk relies on. Every path is a folder text
 // (drive letter, ":\", backslash-separated names).
 class FileSystem {
-public:
+  public:
     virtual ~FileSystem() = default;
 
     // Pattern: folder path followed by a name pattern. Empty when opening fails
     // (missing folder, no match, empty name part, access denied).
     virtual std::unique_ptr<DirEnumeration> FindFirst(const std::string& pattern,
-                                                      std::uint32_t filter,
-                                                      EntryDetail detail) = 0;
+                                                      std::uint32_t filter, EntryDetail detail) = 0;
 
     // kNoFile when nothing is there or the name is a folder.
     virtual FileStamp FileAge(const std::string& path) = 0;

@@ -10,10 +10,12 @@
 namespace zarvik3 {
 namespace {
 
-constexpr std::size_t kMinKernelChunk = 64 * 1024;
-constexpr std::size_t kMaxKernelChunk = 8 * 1024 * 1024;
+constexpr std::size_t kMinKernelChunk = 1024 * 1024;
+constexpr std::size_t kMaxKernelChunk = 256 * 1024 * 1024;
+constexpr std::size_t kFirstKernelChunk = 4 * 1024 * 1024;
 constexpr std::size_t kBufferSize = 256 * 1024;
-constexpr auto kChunkTarget = std::chrono::milliseconds(20);
+// Well inside the 50 ms between two looks at the progress, with few calls per gigabyte.
+constexpr auto kChunkTarget = std::chrono::milliseconds(30);
 
 bool KernelCopyUnsupported(int error) {
     return error == EXDEV || error == ENOSYS || error == EINVAL || error == EOPNOTSUPP ||
@@ -46,7 +48,8 @@ ssize_t CopyThroughBuffer(int source, int target, off_t offset, std::vector<char
 
 class DataCopier {
   public:
-    DataCopier(int source, int target) : source_(source), target_(target) {}
+    DataCopier(int source, int target, off_t size)
+        : source_(source), target_(target), size_(size) {}
 
     // Bytes moved, 0 at the end of the source, -1 with errno set.
     ssize_t Step() {
@@ -54,7 +57,7 @@ class DataCopier {
         const auto start = std::chrono::steady_clock::now();
         off_t in = offset_;
         off_t out = offset_;
-        const ssize_t moved = copy_file_range(source_, &in, target_, &out, chunk_, 0);
+        const ssize_t moved = copy_file_range(source_, &in, target_, &out, ChunkLimit(), 0);
         if (moved < 0 && errno == EINTR) return Step();
         // Some file systems report an early end here; the plain read confirms the real one.
         if (moved == 0 || (moved < 0 && KernelCopyUnsupported(errno))) {
@@ -65,25 +68,36 @@ class DataCopier {
         return moved;
     }
     void Advance(ssize_t moved) { offset_ += moved; }
+    // The size seen when the copy began is taken as the end, which saves a call per file;
+    // a file that claims no size (as some pseudo files do) is read to its real end.
+    bool Done() const { return size_ > 0 && offset_ >= size_; }
 
   private:
     int source_;
     int target_;
+    std::size_t ChunkLimit() const {
+        if (size_ <= offset_) return chunk_;
+        const auto left = static_cast<std::size_t>(size_ - offset_);
+        return left < chunk_ ? left : chunk_;
+    }
+
+    off_t size_;
     off_t offset_ = 0;
     bool kernelCopy_ = true;
-    std::size_t chunk_ = 1024 * 1024;
+    std::size_t chunk_ = kFirstKernelChunk;
     std::vector<char> buffer_;
 };
 
 }  // namespace
 
-int CopyFileData(int source, int target, CopyProgress& progress) {
-    DataCopier copier(source, target);
+int CopyFileData(int source, int target, off_t size, CopyProgress& progress) {
+    DataCopier copier(source, target, size);
     for (;;) {
         const ssize_t moved = copier.Step();
         if (moved < 0) return errno;
         if (moved == 0) return 0;
         copier.Advance(moved);
+        if (copier.Done()) return 0;
         if (!progress.KeepGoing()) return ECANCELED;
     }
 }

@@ -83,7 +83,10 @@ bool IniDocument::Set(std::string_view section, std::string_view key, std::strin
     const auto range = FindSection(section);
     if (!range) {
         const std::size_t at = lines_.size();
-        InsertLine(at, "[" + std::string(TrimProfileBlanks(section)) + "]", std::string(kCrLf));
+        // Built piecewise: the one-expression form trips a false -Wrestrict in GCC 12 at -O3.
+        std::string header = "[";
+        header.append(TrimProfileBlanks(section)).append("]");
+        InsertLine(at, header, std::string(kCrLf));
         InsertLine(at + 1, KeyLineText(keyName, value), std::string(kCrLf));
         return true;
     }

@@ -95,7 +95,7 @@ int CheckDestination(const std::string& destination, const struct stat& source) 
 
 // Data, permission bits and times into the open temporary file, which it then closes.
 int FillPartFile(UniqueFd& part, int source, const struct stat& status, CopyProgress& progress) {
-    const int error = CopyFileData(source, part.Get(), progress);
+    const int error = CopyFileData(source, part.Get(), status.st_size, progress);
     if (error != 0) return error;
     if (fchmod(part.Get(), status.st_mode & 07777) != 0) return errno;
     const struct timespec times[2] = {status.st_atim, status.st_mtim};

@@ -38,11 +38,20 @@ bool PosixDirEnumeration::PassedOverByName(const char* name) const {
 bool PosixDirEnumeration::ReadDeliverable(DirEntry& entry) {
     // A read error ends the enumeration just as the end of the folder does.
     while (const dirent* record = readdir(folder_.get())) {
+        NoteFolderCandidate(*record);
         if (PassedOverByName(record->d_name)) continue;
         if (!DescribeEntry(source_, *record, entry)) continue;
         if ((entry.attributes & passedOverBits_) == 0) return true;
     }
+    exhausted_ = true;
     return false;
+}
+
+// Links and entries of unknown type may be folders too.
+void PosixDirEnumeration::NoteFolderCandidate(const dirent& record) {
+    if (record.d_type != DT_DIR && record.d_type != DT_LNK && record.d_type != DT_UNKNOWN) return;
+    if (std::strcmp(record.d_name, ".") == 0 || std::strcmp(record.d_name, "..") == 0) return;
+    metPossibleFolder_ = true;
 }
 
 }  // namespace zarvik3

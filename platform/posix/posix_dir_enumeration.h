@@ -21,6 +21,7 @@ class PosixDirEnumeration : public DirEnumeration {
     // Reads ahead to the first entry to deliver; false when there is none.
     bool Prime();
     bool Next(DirEntry& entry) override;
+    bool MetNoFolder() const override { return exhausted_ && !metPossibleFolder_; }
 
   private:
     struct CloseDir {
@@ -29,12 +30,15 @@ class PosixDirEnumeration : public DirEnumeration {
 
     bool ReadDeliverable(DirEntry& entry);
     bool PassedOverByName(const char* name) const;
+    void NoteFolderCandidate(const dirent& record);
 
     std::unique_ptr<DIR, CloseDir> folder_;
     EntrySource source_;
     NamePattern pattern_;
     std::uint32_t passedOverBits_;
     std::optional<DirEntry> pending_;
+    bool exhausted_ = false;
+    bool metPossibleFolder_ = false;
 };
 
 }  // namespace zarvik3

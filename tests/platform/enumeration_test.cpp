@@ -56,6 +56,28 @@ TEST_F(Enumeration, FolderFilterPassesOverHiddenFoldersAndNeverDeliversDots) {
     EXPECT_EQ(entries.count("file"), 1u);
 }
 
+// A walk skips its subfolder pass on this answer, so a wrong "no folder" loses a subtree.
+TEST_F(Enumeration, TellsWhenAFolderHoldsNoSubfolderWhateverThePattern) {
+    drive.tree.MakeFolder("leaf");
+    drive.tree.Write("leaf/a.txt", "a");
+    drive.tree.MakeFolder("parent/sub.dat");
+    drive.tree.Write("parent/a.txt", "a");
+    drive.tree.MakeFolder("linked");
+    drive.tree.Write("linked/a.txt", "a");
+    Link(drive.tree.Path("leaf"), "linked/to-folder");
+    const auto readToEnd = [&](const std::string& pattern) {
+        auto enumeration = drive.fs.FindFirst(pattern, kFilterFiles, EntryDetail::Full);
+        DirEntry entry;
+        EXPECT_FALSE(enumeration->MetNoFolder());  // nothing can be said before the end
+        while (enumeration->Next(entry)) {
+        }
+        return enumeration->MetNoFolder();
+    };
+    EXPECT_TRUE(readToEnd("D:\\leaf\\*.txt"));
+    EXPECT_FALSE(readToEnd("D:\\parent\\*.txt"));
+    EXPECT_FALSE(readToEnd("D:\\linked\\*.txt"));
+}
+
 TEST_F(Enumeration, SpecialEntriesAreSystemAndNeverFolders) {
     ASSERT_EQ(mkfifo(drive.tree.Path("fifo").c_str(), 0644), 0);
     drive.tree.MakeFolder("real");

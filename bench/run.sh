@@ -1,0 +1,86 @@
+#!/usr/bin/env bash
+# Times the headless copy run against cp and rsync on the same trees, in one run:
+# a fresh copy, an up-to-date rescan and one large file. Prints the median of each case.
+# Environment: BENCH_FILES (100000), BENCH_BIG_MB (2048), BENCH_RUNS (3), BENCH_DIR (/tmp),
+# BENCH_BUILD (build-bench), MAKE_TREE (../shared/bench/make_tree.py).
+# Quick mode: BENCH_FILES=20000 BENCH_BIG_MB=256 bench/run.sh
+set -euo pipefail
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+files=${BENCH_FILES:-100000}
+big_mb=${BENCH_BIG_MB:-2048}
+runs=${BENCH_RUNS:-3}
+make_tree=${MAKE_TREE:-$root/../shared/bench/make_tree.py}
+build=${BENCH_BUILD:-$root/build-bench}
+tools=(zarvik3 cp rsync)
+
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DZARVIK3_WITH_UI=OFF >/dev/null
+cmake --build "$build" -j"$(nproc)" --target zarvik3-bench >/dev/null
+bench_bin=$build/bench/zarvik3-bench
+
+work=$(mktemp -d "${BENCH_DIR:-/tmp}/zarvik3-bench.XXXXXX")
+trap 'rm -rf "$work"' EXIT
+
+copy_with() {  # tool source destination
+    case $1 in
+        zarvik3) "$bench_bin" "$2" "$3" >/dev/null ;;
+        cp) cp -r --update --preserve=timestamps "$2/." "$3" ;;
+        rsync) rsync -rt --update "$2/" "$3/" ;;
+    esac
+}
+
+# Seconds taken by one copy, after the dirty pages of the last one have reached the disk.
+timed_copy() {  # tool source destination
+    sync
+    local start end
+    start=$(date +%s%N)
+    copy_with "$@"
+    end=$(date +%s%N)
+    awk -v ns=$((end - start)) 'BEGIN { printf "%.3f\n", ns / 1e9 }'
+}
+
+median() {
+    printf '%s\n' "$@" | sort -n | awk '{ v[NR] = $1 } END {
+        if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+}
+
+# One case: every tool once untimed (so the page cache is alike for all), then the rounds
+# interleaved. fresh=1 removes each destination before every run.
+run_case() {  # name source fresh
+    local name=$1 source=$2 fresh=$3 tool round
+    declare -A times=()
+    for tool in "${tools[@]}"; do
+        rm -rf "$work/dst-$tool"
+        copy_with "$tool" "$source" "$work/dst-$tool"
+    done
+    for ((round = 1; round <= runs; round++)); do
+        for tool in "${tools[@]}"; do
+            if [ "$fresh" = 1 ]; then rm -rf "$work/dst-$tool"; fi
+            times[$tool]+="$(timed_copy "$tool" "$source" "$work/dst-$tool") "
+        done
+    done
+    local z c r
+    # shellcheck disable=SC2086  # the lists split into their numbers on purpose
+    z=$(median ${times[zarvik3]}); c=$(median ${times[cp]}); r=$(median ${times[rsync]})
+    awk -v n="$name" -v z="$z" -v c="$c" -v r="$r" 'BEGIN {
+        printf "%s: zarvik3 %.2f s, cp %.2f s, rsync %.2f s, ratio to cp %.2f\n", n, z, c, r, z / c }'
+}
+
+python3 "$make_tree" "$work/src-tree" --files "$files" >/dev/null
+python3 "$make_tree" "$work/src-big" --files 0 --big "$big_mb" >/dev/null
+
+run_case fresh "$work/src-tree" 1
+# Empty source folders are not made at the destination; every file must be there, unchanged.
+if [ "$(find "$work/src-tree" -type f | wc -l)" != "$(find "$work/dst-zarvik3" -type f | wc -l)" ] ||
+    diff -rq "$work/src-tree" "$work/dst-zarvik3" | grep -q differ; then
+    echo "check: the zarvik3 copy differs from the source"
+fi
+run_case rescan "$work/src-tree" 0
+run_case large "$work/src-big" 1
+
+rm -rf "$work/dst-zarvik3"
+if [ -x /usr/bin/time ]; then
+    /usr/bin/time -f "peak RSS of the fresh run: %M KB" "$bench_bin" "$work/src-tree" "$work/dst-zarvik3"
+else
+    echo "peak RSS: /usr/bin/time not installed (apt-get install time)"
+fi

@@ -1,0 +1,162 @@
+#include "copy/tree_copy.h"
+
+#include <utility>
+
+#include "copy/exclusions.h"
+#include "copy/pumping_progress.h"
+#include "platform/file_stamp.h"
+#include "text/date_time_text.h"
+#include "text/text_helpers.h"
+
+namespace zarvik3 {
+namespace {
+
+// A backslash in a Linux name would split it into folders once it is written in a folder text.
+constexpr const char* kBackslashReason = "   FAILED: name holds a backslash";
+
+struct WalkState {
+    WalkState(FileSystem& fs, CopyView& view, ProcessValues& values,
+              const LocaleDateSettings& locale, std::size_t rootLength)
+        : fs(fs),
+          view(view),
+          values(values),
+          locale(locale),
+          rootLength(rootLength),
+          progress(view, values) {}
+
+    FileSystem& fs;
+    CopyView& view;
+    ProcessValues& values;
+    const LocaleDateSettings& locale;
+    // Taken once, so an edit of the From text during the run cannot shift relative paths.
+    std::size_t rootLength;
+    // The last destination folder known to exist: spares a test per file in a new folder.
+    std::string knownFolder;
+    PumpingProgress progress;
+};
+
+// The texts of one visit, read when it begins so edits apply from the next folder on.
+struct Folder {
+    std::string root;         // R
+    Exclusions exclusions;    // X1, X2
+    std::string source;       // S
+    std::string destination;  // D
+};
+
+Folder ReadFolder(const WalkState& walk, const std::string& pathName) {
+    Folder folder;
+    folder.root = walk.view.ToText();
+    EnsureTrailingBackslash(folder.root);
+    folder.exclusions = ParseExclusions(walk.view.ExcludeText());
+    folder.source = pathName;
+    EnsureTrailingBackslash(folder.source);
+    const bool below = folder.source.size() > walk.rootLength;
+    folder.destination = folder.root + (below ? folder.source.substr(walk.rootLength) : "");
+    EnsureTrailingBackslash(folder.destination);
+    return folder;
+}
+
+bool HoldsBackslash(const std::string& name) {
+    return name.find('\\') != std::string::npos;
+}
+
+// Pumps events and honours Cancel after every entry, whatever was done with it. True when
+// the folder was read to its end and holds no subfolder at all.
+template <typename Handle>
+bool ForEachEntry(WalkState& walk, std::unique_ptr<DirEnumeration> entries, Handle handle) {
+    if (!entries) return false;
+    DirEntry entry;
+    while (entries->Next(entry)) {
+        handle(std::as_const(entry));
+        walk.view.ProcessEvents();
+        if (walk.values.CancelRequested) return false;
+    }
+    return entries->MetNoFolder();
+}
+
+void AppendListLine(WalkState& walk, const std::string& target, FileStamp time) {
+    walk.view.AppendLine(target + "   " + FormatDateTimeText(StampToDateTime(time), walk.locale));
+}
+
+void EnsureFolder(WalkState& walk, const std::string& folder) {
+    if (walk.knownFolder == folder) return;
+    if (ForceDirectories(walk.fs, folder)) walk.knownFolder = folder;
+}
+
+void CopyOne(WalkState& walk, const std::string& source, const std::string& target,
+             std::uint64_t size) {
+    walk.progress.Reset();
+    const CopyOutcome outcome = walk.fs.CopyFile(source, target, walk.progress);
+    if (outcome.ok) {
+        walk.values.TotalKB += static_cast<std::int64_t>(size / 1000);
+        return;
+    }
+    walk.knownFolder.clear();  // the folder may have gone; test it again next time
+    std::string reason = walk.progress.Stopped() ? "cancelled" : outcome.reason;
+    if (reason.empty()) reason = "copy failed";
+    walk.view.MarkLastLineFailed("   FAILED: " + reason);
+}
+
+void HandleFile(WalkState& walk, const Folder& folder, const DirEntry& entry) {
+    if ((entry.attributes & kAttrDirectory) != 0) return;
+    if (folder.exclusions.Excludes(entry.name)) return;
+    const std::string target = folder.destination + entry.name;
+    if (HoldsBackslash(entry.name)) {
+        AppendListLine(walk, target, entry.time);
+        walk.view.MarkLastLineFailed(kBackslashReason);
+        return;
+    }
+    const FileStamp age = walk.fs.FileAge(target);
+    if (age != kNoFile && entry.time <= age) return;
+    if (age == kNoFile) EnsureFolder(walk, folder.destination);
+    AppendListLine(walk, target, entry.time);
+    CopyOne(walk, folder.source + entry.name, target, entry.size);
+}
+
+bool IsWalkable(const DirEntry& entry) {
+    // Hidden and system folders (links to folders among them) are never entered.
+    const std::uint32_t skipped = kAttrHidden | kAttrSystem;
+    return (entry.attributes & kAttrDirectory) != 0 && (entry.attributes & skipped) == 0 &&
+           entry.name != "." && entry.name != "..";
+}
+
+}  // namespace
+
+struct TreeCopy::Walk : WalkState {
+    using WalkState::WalkState;
+};
+
+TreeCopy::TreeCopy(FileSystem& fs, CopyView& view, ProcessValues& values,
+                   const LocaleDateSettings& locale)
+    : fs_(fs), view_(view), values_(values), locale_(locale) {}
+
+void TreeCopy::FileSearch(const std::string& pathName, const std::string& mask,
+                          bool includeSubfolders) {
+    values_.CancelRequested = false;
+    Walk walk(fs_, view_, values_, locale_, view_.FromText().size());
+    Visit(pathName, mask, includeSubfolders, walk);
+}
+
+void TreeCopy::Visit(const std::string& pathName, const std::string& mask, bool includeSubfolders,
+                     Walk& walk) {
+    const Folder folder = ReadFolder(walk, pathName);
+    const bool leaf =
+        ForEachEntry(walk, fs_.FindFirst(folder.source + mask, kFilterFiles, EntryDetail::Full),
+                     [&](const DirEntry& entry) { HandleFile(walk, folder, entry); });
+    if (!includeSubfolders || values_.CancelRequested || leaf) return;
+    ForEachEntry(walk, fs_.FindFirst(folder.source + "*.*", kFilterFolders, EntryDetail::KindOnly),
+                 [&](const DirEntry& entry) {
+                     if (!IsWalkable(entry)) return;
+                     if (HoldsBackslash(entry.name)) {
+                         view_.AppendLine(folder.destination + entry.name);
+                         view_.MarkLastLineFailed(kBackslashReason);
+                         return;
+                     }
+                     const std::string subfolder = folder.source + entry.name;
+                     // A destination inside the source would otherwise be copied into itself.
+                     if (fs_.SameFolder(subfolder, folder.root)) return;
+                     Visit(subfolder, mask, true, walk);
+                 });
+}
+
+}  // namespace zarvik3

@@ -1,0 +1,138 @@
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+
+#include "support/copy_fixture.h"
+#include "support/faulty_file_system.h"
+
+namespace zarvik3::test {
+namespace {
+
+// The walk through a file system that can be told to fail chosen calls.
+class CopyFailure : public CopyFixture {
+  protected:
+    void FaultyWalk() { faultyCopy.FileSearch(view.from, view.mask, view.subfolders); }
+
+    FaultyFileSystem faulty{fs};
+    TreeCopy faultyCopy{faulty, view, values, locale};
+};
+
+TEST_F(CopyFailure, FolderStandingWhereAFileGoesIsListedAsFailed) {
+    tree.Write("src/name", std::string(5000, 'x'));
+    tree.Write("src/fine.txt", std::string(3000, 'x'));
+    tree.MakeFolder("dst/name");
+    Walk();
+    ASSERT_EQ(view.lines.size(), 2u);
+    EXPECT_EQ(view.failed, 1u);
+    EXPECT_EQ(values.TotalKB, 3);  // only the copy that worked
+    bool noted = false;
+    for (const std::string& line : view.lines) {
+        if (line.starts_with("D:\\dst\\name   ")) noted = line.find("   FAILED: ") != line.npos;
+    }
+    EXPECT_TRUE(noted);
+    EXPECT_TRUE(std::filesystem::is_directory(tree.Path("dst/name")));
+}
+
+TEST_F(CopyFailure, SizesAddInThousandsWithTheRemainderDropped) {
+    tree.Write("src/small", std::string(999, 'x'));
+    Walk();
+    EXPECT_EQ(values.TotalKB, 0);
+    tree.Write("src/medium", std::string(2500, 'x'));
+    Walk();
+    EXPECT_EQ(values.TotalKB, 2);
+}
+
+TEST_F(CopyFailure, FiveGigabyteEntryAddsFiveMillion) {
+    tree.Write("src/huge.bin", "stand-in");
+    faulty.transformEntry = [](DirEntry& entry) {
+        if (entry.name == "huge.bin") entry.size = 5000000000ULL;
+        return true;
+    };
+    values.TotalKB = 2147483000;  // near the top of 32 bits already
+    FaultyWalk();
+    EXPECT_EQ(values.TotalKB, 2147483000LL + 5000000);
+}
+
+TEST_F(CopyFailure, FullDiskIsReportedAndNotCounted) {
+    tree.Write("src/a.txt", std::string(4000, 'x'));
+    tree.Write("dst/a.txt", "old", 1000000000);
+    faulty.copyFile = [](const std::string&, const std::string&) {
+        return FaultyFileSystem::DiskFull();
+    };
+    FaultyWalk();
+    ASSERT_EQ(view.lines.size(), 1u);
+    EXPECT_TRUE(view.lines[0].ends_with("   FAILED: No space left on device")) << view.lines[0];
+    EXPECT_EQ(view.failed, 1u);
+    EXPECT_EQ(values.TotalKB, 0);
+    EXPECT_EQ(tree.Read("dst/a.txt"), "old");
+}
+
+TEST_F(CopyFailure, FolderThatCannotBeMadeFailsItsCopiesOnly) {
+    tree.Write("src/blocked/a.txt", "x");
+    tree.Write("src/blocked/b.txt", "x");
+    tree.Write("src/open/c.txt", "x");
+    faulty.failCreateDirectory = [](const std::string& path) {
+        return path.find("blocked") != std::string::npos;
+    };
+    FaultyWalk();
+    EXPECT_EQ(view.lines.size(), 3u);
+    EXPECT_EQ(view.failed, 2u);
+    EXPECT_TRUE(tree.Exists("dst/open/c.txt"));
+}
+
+TEST_F(CopyFailure, FileVanishedSinceItWasListedFails) {
+    tree.Write("src/here.txt", "x");
+    faulty.transformEntry = [](DirEntry& entry) {
+        if (entry.name == "here.txt") entry.name = "gone.txt";
+        return true;
+    };
+    FaultyWalk();
+    ASSERT_EQ(view.lines.size(), 1u);
+    EXPECT_EQ(view.failed, 1u);
+    EXPECT_FALSE(tree.Exists("dst/gone.txt"));
+}
+
+TEST_F(CopyFailure, UnreadableSubfolderContributesNothing) {
+    tree.Write("src/locked/a.txt", "x");
+    tree.Write("src/other/b.txt", "x");
+    faulty.failFindFirst = [](const std::string& pattern) {
+        return pattern.find("locked") != std::string::npos;
+    };
+    FaultyWalk();
+    EXPECT_EQ(view.lines.size(), 1u);
+    EXPECT_TRUE(tree.Exists("dst/other/b.txt"));
+    EXPECT_TRUE(view.messages.empty());
+}
+
+TEST_F(CopyFailure, CancelDuringALargeCopyKeepsTheOldFile) {
+    tree.Write("src/big.bin", std::string(6 << 20, 'n'), 1600000000);
+    tree.Write("dst/big.bin", "old", 1500000000);
+    view.onProcessEvents = [this] { values.CancelRequested = true; };
+    Walk();
+    ASSERT_EQ(view.lines.size(), 1u);
+    EXPECT_TRUE(view.lines[0].ends_with("   FAILED: cancelled")) << view.lines[0];
+    EXPECT_EQ(values.TotalKB, 0);
+    EXPECT_EQ(tree.Read("dst/big.bin"), "old");
+    int entries = 0;
+    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(tree.Path("dst"))) {
+        ++entries;
+    }
+    EXPECT_EQ(entries, 1);  // no temporary file left beside it
+}
+
+TEST_F(CopyFailure, ReadOnlyDestinationFolderFailsTheCopy) {
+    if (geteuid() == 0) GTEST_SKIP() << "root ignores permission bits";
+    tree.Write("src/a.txt", "x");
+    tree.MakeFolder("dst");
+    std::filesystem::permissions(
+        tree.Path("dst"), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    Walk();
+    EXPECT_EQ(view.failed, 1u);
+    EXPECT_EQ(values.TotalKB, 0);
+}
+
+}  // namespace
+}  // namespace zarvik3::test

@@ -1,0 +1,179 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "copy/copy_run.h"
+#include "support/copy_fixture.h"
+#include "support/copy_run_fakes.h"
+
+namespace zarvik3::test {
+namespace {
+
+class CopyRunTest : public CopyFixture {
+  protected:
+    CopyRunTest() {
+        fakeDrives.types["D:\\"] = kDriveFixed;
+        view.from = "D:\\src";
+        values.LastFromDir = "before-from";
+        values.LastToDir = "before-to";
+        view.lines = {"left over"};
+        view.ShowElapsed("Time: 0:01:000");
+    }
+
+    void ExpectEndedByMessage(const std::string& message) {
+        ASSERT_EQ(view.messages.size(), 1u);
+        EXPECT_EQ(view.messages[0], message);
+        EXPECT_TRUE(view.lines.empty());
+        EXPECT_EQ(view.status, "Checking...");
+        EXPECT_TRUE(view.statusShown);
+        EXPECT_FALSE(view.elapsedShown);
+        EXPECT_EQ(values.LastFromDir, "before-from");
+        EXPECT_EQ(values.LastToDir, "before-to");
+        EXPECT_EQ(view.recordedCopies, 0);
+    }
+
+    FakeDrives fakeDrives;
+    FakeClock clock;
+    CopyRun run{fs, fakeDrives, clock, view, values, locale};
+};
+
+TEST_F(CopyRunTest, MissingFolderTextEndsTheRun) {
+    for (const auto& [from, to] : {std::pair{"", ""}, {"D:\\src", ""}, {"", "D:\\dst"}}) {
+        view.messages.clear();
+        view.from = from;
+        view.to = to;
+        run.btCopyClick();
+        ExpectEndedByMessage("FROM DIRECTORY or TO FOLDER has not been set");
+    }
+}
+
+TEST_F(CopyRunTest, UnknownDriveIsNamedAsTyped) {
+    view.to = "q:\\backup";
+    run.btCopyClick();
+    ExpectEndedByMessage("Drive q does not exist or is not available");
+    EXPECT_EQ(fakeDrives.typeQueries.back(), "Q:\\");
+}
+
+TEST_F(CopyRunTest, NetworkPathWithoutLetterIsNotUsable) {
+    view.to = "\\\\server\\share";
+    run.btCopyClick();
+    ExpectEndedByMessage("Drive \\ does not exist or is not available");
+}
+
+TEST_F(CopyRunTest, EmptyRemovableDriveIsReported) {
+    fakeDrives.types["E:\\"] = kDriveRemovable;
+    view.to = "E:\\backup";
+    run.btCopyClick();
+    ExpectEndedByMessage("Drive E does not exist or is not available");
+}
+
+TEST_F(CopyRunTest, FromTextGetsItsBackslashBeforeTheWalk) {
+    std::string seenDuringWalk;
+    view.onProcessEvents = [&] { seenDuringWalk = view.from; };
+    tree.Write("src/a.txt", "x");
+    run.btCopyClick();
+    EXPECT_EQ(seenDuringWalk, "D:\\src\\");
+    EXPECT_EQ(values.LastFromDir, "D:\\src\\");
+    EXPECT_EQ(values.LastToDir, "D:\\dst");
+}
+
+TEST_F(CopyRunTest, LabelsWhileWalkingAndAfter) {
+    tree.Write("src/a.txt", std::string(2500, 'x'));
+    tree.Write("src/sub/b.txt", std::string(1500, 'x'));
+    std::string statusDuringWalk;
+    bool elapsedDuringWalk = true;
+    view.onProcessEvents = [&] {
+        statusDuringWalk = view.status;
+        elapsedDuringWalk = view.elapsedShown;
+    };
+    run.btCopyClick();
+    EXPECT_EQ(statusDuringWalk, "Checking...");
+    EXPECT_FALSE(elapsedDuringWalk);
+    EXPECT_EQ(view.status, "2 files copied, in all  3 KB");
+    EXPECT_TRUE(view.elapsedShown);
+    EXPECT_EQ(view.elapsed, "Time: 0:00:000");
+    EXPECT_EQ(view.recordedCopies, 1);
+    EXPECT_TRUE(view.messages.empty());
+}
+
+TEST_F(CopyRunTest, SmallFilesOnlyDoNotStampTheHistory) {
+    tree.Write("src/a.txt", std::string(999, 'x'));
+    tree.Write("src/b.txt", std::string(999, 'x'));
+    run.btCopyClick();
+    EXPECT_EQ(view.status, "2 files copied, in all  0 KB");
+    EXPECT_EQ(view.recordedCopies, 0);
+}
+
+TEST_F(CopyRunTest, TotalOfAnEarlierRunIsNotPassedOn) {
+    values.TotalKB = 5000;  // as left by a run whose history update failed
+    run.btCopyClick();
+    EXPECT_EQ(view.status, "0 files copied, in all  0 KB");
+    EXPECT_EQ(view.recordedCopies, 0);
+}
+
+TEST_F(CopyRunTest, FailedCopiesAreNotCountedAsCopied) {
+    tree.Write("src/good.txt", std::string(2000, 'x'));
+    tree.Write("src/bad.txt", std::string(9000, 'x'));
+    tree.MakeFolder("dst/bad.txt");
+    run.btCopyClick();
+    EXPECT_EQ(view.status, "1 files copied, in all  2 KB, 1 failed");
+}
+
+TEST_F(CopyRunTest, ElapsedTimeOverAnHour) {
+    const double start = 45000.25;
+    clock.times = {start, start + (3600.0 + 2 * 60 + 5) / 86400.0};
+    run.btCopyClick();
+    EXPECT_EQ(view.elapsed, "Time: 1:02:05:000");
+}
+
+TEST_F(CopyRunTest, ElapsedTimeKeepsMilliseconds) {
+    const double start = 45000.25;
+    clock.times = {start, start + 65.042 / 86400.0};
+    run.btCopyClick();
+    EXPECT_EQ(view.elapsed, "Time: 1:05:042");
+}
+
+TEST_F(CopyRunTest, CancelledRunSummarisesWhatWasDone) {
+    tree.Write("src/a.txt", std::string(3000, 'x'));
+    tree.Write("src/sub/b.txt", std::string(3000, 'x'));
+    view.onProcessEvents = [this] { values.CancelRequested = true; };
+    run.btCopyClick();
+    EXPECT_EQ(view.lines.size(), 1u);
+    EXPECT_EQ(view.status, "1 files copied, in all  3 KB");
+    EXPECT_EQ(view.recordedCopies, 1);
+    EXPECT_EQ(values.LastToDir, "D:\\dst");
+}
+
+TEST_F(CopyRunTest, FolderTextsAtTheEndAreRemembered) {
+    tree.Write("src/a.txt", "x");
+    view.onProcessEvents = [this] { view.to = "D:\\elsewhere"; };
+    run.btCopyClick();
+    EXPECT_EQ(values.LastToDir, "D:\\elsewhere");
+}
+
+TEST_F(CopyRunTest, CopyPressedAgainDuringARunIsIgnored) {
+    tree.Write("src/a.txt", "x");
+    tree.Write("src/b.txt", "x");
+    int nested = 0;
+    view.onProcessEvents = [&] {
+        if (nested++ == 0) run.btCopyClick();
+    };
+    run.btCopyClick();
+    EXPECT_EQ(view.lines.size(), 2u);
+    EXPECT_EQ(view.status, "2 files copied, in all  0 KB");
+}
+
+TEST_F(CopyRunTest, ClearDuringTheWalkCountsOnlyLaterLines) {
+    tree.Write("src/a.txt", "x");
+    tree.Write("src/sub/b.txt", "x");
+    bool cleared = false;
+    view.onProcessEvents = [&] {
+        if (!cleared) view.ClearList();
+        cleared = true;
+    };
+    run.btCopyClick();
+    EXPECT_EQ(view.status, "1 files copied, in all  0 KB");
+}
+
+}  // namespace
+}  // namespace zarvik3::test

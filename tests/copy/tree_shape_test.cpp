@@ -1,0 +1,130 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "support/copy_fixture.h"
+
+namespace zarvik3::test {
+namespace {
+
+class TreeShape : public CopyFixture {};
+
+std::size_t OpenDescriptors() {
+    std::size_t count = 0;
+    for ([[maybe_unused]] const auto& entry :
+         std::filesystem::directory_iterator("/proc/self/fd")) {
+        ++count;
+    }
+    return count;
+}
+
+TEST_F(TreeShape, EmptySourceFoldersCreateNothing) {
+    tree.MakeFolder("src/empty/deeper");
+    tree.MakeFolder("src/also-empty");
+    Walk();
+    EXPECT_TRUE(view.lines.empty());
+    EXPECT_FALSE(tree.Exists("dst"));
+}
+
+TEST_F(TreeShape, FoldersAreMadeOnlyWhereAFileGoes) {
+    tree.MakeFolder("src/empty");
+    tree.Write("src/a/b/c/file.txt", "x");
+    Walk();
+    EXPECT_TRUE(tree.Exists("dst/a/b/c/file.txt"));
+    EXPECT_FALSE(tree.Exists("dst/empty"));
+}
+
+TEST_F(TreeShape, HiddenFolderSkippedHiddenFileCopied) {
+    tree.Write("src/.cache/inner.txt", "x");
+    tree.Write("src/.profile", "x");
+    Walk();
+    EXPECT_TRUE(tree.Exists("dst/.profile"));
+    EXPECT_FALSE(tree.Exists("dst/.cache"));
+    EXPECT_EQ(view.lines.size(), 1u);
+}
+
+TEST_F(TreeShape, WithoutSubfoldersOnlyTheRootIsCopied) {
+    tree.Write("src/top.txt", "x");
+    tree.Write("src/sub/below.txt", "x");
+    view.subfolders = false;
+    Walk();
+    EXPECT_TRUE(tree.Exists("dst/top.txt"));
+    EXPECT_FALSE(tree.Exists("dst/sub"));
+}
+
+TEST_F(TreeShape, MaskSelectsFilesNotFolders) {
+    tree.Write("src/a.TXT", "x");
+    tree.Write("src/b.doc", "x");
+    tree.Write("src/docs/c.txt", "x");
+    view.mask = "*.txt";
+    Walk();
+    EXPECT_TRUE(tree.Exists("dst/a.TXT"));  // matching ignores case
+    EXPECT_FALSE(tree.Exists("dst/b.doc"));
+    EXPECT_TRUE(tree.Exists("dst/docs/c.txt"));  // "docs" does not match, yet is walked
+}
+
+TEST_F(TreeShape, EmptyMaskCopiesNothingButStillWalks) {
+    tree.Write("src/a.txt", "x");
+    tree.Write("src/sub/b.txt", "x");
+    view.mask = "";
+    const int before = view.pumps;
+    Walk();
+    EXPECT_TRUE(view.lines.empty());
+    EXPECT_FALSE(tree.Exists("dst"));
+    EXPECT_GT(view.pumps, before);  // the subfolder pass still ran
+}
+
+TEST_F(TreeShape, MissingSourceRootEndsQuietly) {
+    view.from = "D:\\nowhere\\";
+    Walk();
+    EXPECT_TRUE(view.lines.empty());
+    EXPECT_TRUE(view.messages.empty());
+    EXPECT_FALSE(tree.Exists("dst"));
+}
+
+TEST_F(TreeShape, DestinationInsideTheSourceIsNotWalked) {
+    tree.Write("src/a.txt", "x");
+    tree.Write("src/sub/b.txt", "x");
+    view.to = "D:\\src\\backup";
+    Walk();
+    EXPECT_TRUE(tree.Exists("src/backup/a.txt"));
+    EXPECT_TRUE(tree.Exists("src/backup/sub/b.txt"));
+    EXPECT_FALSE(tree.Exists("src/backup/backup"));
+    EXPECT_EQ(view.lines.size(), 2u);
+    view.ClearList();
+    Walk();  // a second run finds it all in place, and still does not copy the backup
+    EXPECT_TRUE(view.lines.empty());
+}
+
+TEST_F(TreeShape, BackslashInANameIsReportedNotCopied) {
+    tree.Write("src/a\\b.txt", "x");
+    tree.Write("src/odd\\dir/inner.txt", "x");
+    tree.Write("src/a/b.txt", "real", 1600000000);
+    Walk();
+    EXPECT_EQ(view.failed, 2u);
+    EXPECT_EQ(tree.Read("dst/a/b.txt"), "real");  // not overwritten through the odd name
+    EXPECT_FALSE(tree.Exists("dst/odd"));
+    ASSERT_EQ(view.lines.size(), 3u);
+    int noted = 0;
+    for (const std::string& line : view.lines) {
+        noted += line.ends_with("   FAILED: name holds a backslash") ? 1 : 0;
+    }
+    EXPECT_EQ(noted, 2);
+}
+
+TEST_F(TreeShape, ThousandLevelsDeep) {
+    std::string relative = "src";
+    for (int level = 0; level < 1000; ++level) relative += "/d";
+    tree.Write(relative + "/leaf.txt", "bottom");
+    const std::size_t openBefore = OpenDescriptors();
+    Walk();
+    EXPECT_EQ(OpenDescriptors(), openBefore);
+    ASSERT_EQ(view.lines.size(), 1u);
+    EXPECT_EQ(view.failed, 0u) << view.lines[0].substr(view.lines[0].size() - 80);
+    std::string copied = "dst";
+    for (int level = 0; level < 1000; ++level) copied += "/d";
+    EXPECT_EQ(tree.Read(copied + "/leaf.txt"), "bottom");
+}
+
+}  // namespace
+}  // namespace zarvik3::test

@@ -1,0 +1,103 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "support/copy_fixture.h"
+
+namespace zarvik3::test {
+namespace {
+
+class WalkEvents : public CopyFixture {
+  protected:
+    // Three levels, two files at each.
+    void MakeDeepTree() {
+        for (const std::string folder : {"src", "src/a", "src/a/b"}) {
+            tree.Write(folder + "/one.txt", "1");
+            tree.Write(folder + "/two.txt", "2");
+        }
+    }
+};
+
+TEST_F(WalkEvents, EventsArePumpedAfterEntriesThatAreNotCopied) {
+    tree.Write("src/excluded.tmp", "x");
+    tree.Write("src/also.tmp", "x");
+    tree.Write("src/current.txt", "x");
+    tree.Write("dst/current.txt", "x");
+    tree.Write("src/copied.txt", "x");
+    view.exclude = "tmp";
+    view.subfolders = false;
+    Walk();
+    EXPECT_EQ(view.lines.size(), 1u);
+    EXPECT_EQ(view.pumps, 4);
+}
+
+TEST_F(WalkEvents, EventsArePumpedInTheSubfolderPass) {
+    tree.MakeFolder("src/sub");
+    view.mask = "";  // no file pass anywhere
+    Walk();
+    EXPECT_GE(view.pumps, 1);
+}
+
+TEST_F(WalkEvents, CancelDeepInTheTreeStopsEverything) {
+    MakeDeepTree();
+    tree.Write("src/z/late.txt", "x");
+    view.onProcessEvents = [this] {
+        if (view.lines.size() == 5) values.CancelRequested = true;
+    };
+    Walk();
+    EXPECT_EQ(view.lines.size(), 5u);  // the lines written before the cancel remain
+    EXPECT_TRUE(values.CancelRequested);
+    int copied = 0;
+    for (const std::string& line : view.Paths()) {
+        const std::string native = tree.Root().string() + "/" + line.substr(3);
+        std::string slashed = native;
+        for (char& c : slashed) c = c == '\\' ? '/' : c;
+        copied += std::filesystem::exists(slashed) ? 1 : 0;
+    }
+    EXPECT_EQ(copied, 5);
+}
+
+TEST_F(WalkEvents, CancelBeforeTheWalkHasNoEffect) {
+    MakeDeepTree();
+    values.CancelRequested = true;
+    Walk();
+    EXPECT_EQ(view.lines.size(), 6u);
+    EXPECT_FALSE(values.CancelRequested);
+}
+
+TEST_F(WalkEvents, ClearDuringTheWalkKeepsOnlyLaterLines) {
+    MakeDeepTree();
+    bool cleared = false;
+    view.onProcessEvents = [&] {
+        if (!cleared && view.lines.size() == 2) {
+            view.ClearList();
+            cleared = true;
+        }
+    };
+    Walk();
+    EXPECT_EQ(view.lines.size(), 4u);
+    EXPECT_TRUE(tree.Exists("dst/a/b/two.txt"));
+}
+
+TEST_F(WalkEvents, FromEditDuringTheWalkDoesNotMangleRelativePaths) {
+    MakeDeepTree();
+    view.onProcessEvents = [this] { view.from = "D:\\"; };
+    Walk();
+    EXPECT_EQ(view.lines.size(), 6u);
+    EXPECT_TRUE(tree.Exists("dst/a/b/one.txt"));
+    EXPECT_TRUE(tree.Exists("dst/a/two.txt"));
+}
+
+TEST_F(WalkEvents, ToEditAppliesFromTheNextFolder) {
+    tree.Write("src/one.txt", "1");
+    tree.Write("src/two.txt", "2");
+    tree.Write("src/sub/three.txt", "3");
+    view.onProcessEvents = [this] { view.to = "D:\\other"; };
+    Walk();
+    EXPECT_TRUE(tree.Exists("dst/one.txt"));
+    EXPECT_TRUE(tree.Exists("dst/two.txt"));
+    EXPECT_TRUE(tree.Exists("other/sub/three.txt"));
+}
+
+}  // namespace
+}  // namespace zarvik3::test
