@@ -1,0 +1,8 @@
+#include <QApplication>
+
+#include "ui/program_start.h"
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    return zarvik3::RunProgram(application);
+}

@@ -1,0 +1,114 @@
+// Errors that escape a handler: shown in the error box, and the program goes on.
+#include <stdexcept>
+
+#include "ui/error_message_text.h"
+#include "ui/handler_guard.h"
+#include "window_fixture.h"
+
+namespace zarvik3::test {
+namespace {
+
+TEST(ErrorMessageText, DotAppendedAfterCharactersSortingAfterIt) {
+    EXPECT_EQ(ErrorMessageText("Unable to write"), "Unable to write.");
+    EXPECT_EQ(ErrorMessageText("Done."), "Done.");
+    EXPECT_EQ(ErrorMessageText("Really!"), "Really!");
+    EXPECT_EQ(ErrorMessageText("dir\\"), "dir\\.");
+    EXPECT_EQ(ErrorMessageText("caf\xc3\xa9"), "caf\xc3\xa9.");
+    EXPECT_EQ(ErrorMessageText(""), "");
+}
+
+TEST(HandlerGuard, ShowsTheErrorAndReportsFailure) {
+    RecordingMessages messages;
+    HandlerGuard guard(messages);
+    int after = 0;
+    EXPECT_FALSE(guard.Run([&] {
+        throw std::runtime_error("Not a valid drive letter");
+        ++after;
+    }));
+    EXPECT_EQ(after, 0);
+    ASSERT_EQ(messages.errors.size(), 1u);
+    EXPECT_EQ(messages.errors[0], "Not a valid drive letter");
+    EXPECT_TRUE(guard.Run([&] { ++after; }));
+    EXPECT_EQ(after, 1);
+    EXPECT_EQ(messages.errors.size(), 1u);
+}
+
+TEST(HandlerGuard, ForeignThrowsAreCaughtToo) {
+    RecordingMessages messages;
+    HandlerGuard guard(messages);
+    EXPECT_FALSE(guard.Run([] { throw 42; }));
+    EXPECT_EQ(messages.errors.size(), 1u);
+}
+
+// Throws from the enumeration of one folder, as a failing disk might.
+class ThrowingFileSystem : public PosixFileSystem {
+  public:
+    using PosixFileSystem::PosixFileSystem;
+    std::unique_ptr<DirEnumeration> FindFirst(const std::string& pattern, std::uint32_t filter,
+                                              EntryDetail detail) override {
+        if (failing && pattern.find("\\sub\\") != std::string::npos) {
+            throw std::runtime_error("The device is not ready");
+        }
+        return PosixFileSystem::FindFirst(pattern, filter, detail);
+    }
+    bool failing = true;
+};
+
+class HandlerErrors : public WindowTest {
+  protected:
+    void SetUp() override {
+        DriveMap map({{'D', tree.Root().string()}}, {});
+        auto fs = std::make_unique<ThrowingFileSystem>(map);
+        throwing = fs.get();
+        platform.fileSystem = std::move(fs);
+        OpenWindow();
+    }
+    ThrowingFileSystem* throwing = nullptr;
+};
+
+TEST_F(HandlerErrors, WalkErrorEndsTheRunWithoutSummary) {
+    MakeSource(2);
+    FillFolders();
+    ClickCopy();
+    ASSERT_EQ(messages.errors.size(), 1u);
+    EXPECT_EQ(messages.errors[0], "The device is not ready");
+    EXPECT_EQ(ListLines().size(), 2u);
+    EXPECT_EQ(LabelText("lblNumberFound"), "Checking...");
+    EXPECT_FALSE(Label("Label7")->isVisible());
+    EXPECT_TRUE(values.LastFromDir.empty());
+    // The window goes on working.
+    throwing->failing = false;
+    ClickCopy();
+    EXPECT_EQ(messages.errors.size(), 1u);
+    EXPECT_EQ(ListLines().size(), 1u);
+    EXPECT_TRUE(StartsWith(LabelText("lblNumberFound"), "1 files copied"));
+}
+
+// Knows no drive for the program folder's text.
+class FailingDrives : public PosixDrives {
+  public:
+    using PosixDrives::PosixDrives;
+    std::optional<std::string> ToFolderText(const std::string&) override {
+        throw std::runtime_error("Drive table unreadable");
+    }
+};
+
+class CreationError : public WindowTest {
+  protected:
+    void SetUp() override {
+        platform.drives = std::make_unique<FailingDrives>(
+            std::make_shared<const DriveMap>(DriveMap({{'D', tree.Root().string()}}, {})));
+        OpenWindow();
+    }
+};
+
+TEST_F(CreationError, WindowOpensAllTheSame) {
+    ASSERT_EQ(messages.errors.size(), 1u);
+    EXPECT_EQ(messages.errors[0], "Drive table unreadable");
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_TRUE(values.ExeDir.empty());
+    EXPECT_EQ(Child<QLineEdit>("edPrev")->text(), ".~|.bak");
+}
+
+}  // namespace
+}  // namespace zarvik3::test

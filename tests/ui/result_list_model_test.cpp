@@ -1,0 +1,81 @@
+// The result list's lines, batched on their way to the view.
+#include <gtest/gtest.h>
+
+#include <QSignalSpy>
+#include <QTest>
+
+#include "ui/result_list_model.h"
+
+namespace zarvik3 {
+namespace {
+
+TEST(ResultListModel, CountingFlushesThePendingBatch) {
+    ResultListModel model;
+    model.Append("first");  // the first line after a pause goes out at once
+    model.Append("second");
+    model.Append("third");
+    EXPECT_LT(model.rowCount(), 3);
+    QSignalSpy flushed(&model, &ResultListModel::linesFlushed);
+    EXPECT_EQ(model.LineCount(), 3u);
+    EXPECT_EQ(model.rowCount(), 3);
+    EXPECT_EQ(flushed.count(), 1);
+    EXPECT_EQ(model.index(2).data().toString(), "third");
+}
+
+TEST(ResultListModel, PendingLinesReachTheViewWithoutFurtherLines) {
+    ResultListModel model;
+    model.Append("a");
+    model.Append("b");
+    QTRY_COMPARE_WITH_TIMEOUT(model.rowCount(), 2, 1000);
+}
+
+TEST(ResultListModel, ClearDropsPendingLinesAndFailures) {
+    ResultListModel model;
+    model.Append("a");
+    model.MarkLastLineFailed(" (failed)");
+    model.Append("b");
+    model.Clear();
+    EXPECT_EQ(model.rowCount(), 0);
+    EXPECT_EQ(model.LineCount(), 0u);
+    EXPECT_EQ(model.FailedLineCount(), 0u);
+    model.Append("c");
+    EXPECT_EQ(model.LineCount(), 1u);
+    EXPECT_EQ(model.Line(0), "c");
+}
+
+TEST(ResultListModel, FailureMarksOnlyALineStillListed) {
+    ResultListModel model;
+    model.Append("D:\\dst\\a.txt");
+    model.Clear();
+    model.MarkLastLineFailed(" - failed");
+    EXPECT_EQ(model.FailedLineCount(), 0u);
+    model.Append("D:\\dst\\b.txt");
+    model.Flush();
+    QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+    model.MarkLastLineFailed(" - failed");
+    model.MarkLastLineFailed("!");
+    EXPECT_EQ(model.FailedLineCount(), 1u);
+    EXPECT_EQ(model.Line(0), "D:\\dst\\b.txt - failed!");
+    EXPECT_EQ(changed.count(), 2);
+    EXPECT_EQ(model.index(0).data().toString(), "D:\\dst\\b.txt - failed!");
+}
+
+TEST(ResultListModel, NamesThatAreNoUtf8StillDisplay) {
+    ResultListModel model;
+    model.Append("D:\\dst\\caf\xe9.txt");
+    model.Flush();
+    EXPECT_EQ(model.Line(0), "D:\\dst\\caf\xe9.txt");
+    const QString shown = model.index(0).data().toString();
+    EXPECT_TRUE(shown.startsWith("D:\\dst\\caf"));
+    EXPECT_TRUE(shown.endsWith(".txt"));
+}
+
+TEST(ResultListModel, RowsAreThirteenPixelsHigh) {
+    ResultListModel model;
+    model.Append("a");
+    model.Flush();
+    EXPECT_EQ(model.index(0).data(Qt::SizeHintRole).toSize().height(), 13);
+}
+
+}  // namespace
+}  // namespace zarvik3

@@ -1,0 +1,33 @@
+#include "ui/browse_result.h"
+
+#include "ui/folder_text.h"
+
+namespace zarvik3 {
+
+std::optional<std::string> BrowseResult(const std::optional<std::string>& chosenNativePath,
+                                        Drives& drives) {
+    if (!chosenNativePath) return std::nullopt;
+    std::optional<std::string> text = drives.ToFolderText(*chosenNativePath);
+    // A "*" in a folder name would be read as the end of the name field, naming the wrong
+    // folder; such a folder cannot be taken.
+    if (!text || text->empty() || text->find('*') != std::string::npos) return std::nullopt;
+    // A picked folder comes without the "*" a file dialog's name field would hold.
+    if (text->back() != '\\') *text += '\\';
+    std::string folder = FolderFromDialogName(*text + "*");
+    if (folder.empty()) return std::nullopt;
+    return folder;
+}
+
+std::string StartFolderFor(const std::string& rememberedFolderText, Drives& drives) {
+    if (rememberedFolderText.empty()) return {};
+    return drives.ToNativePath(rememberedFolderText).value_or(std::string());
+}
+
+std::optional<std::string> BrowseForFolder(FolderChooser& chooser, Drives& drives, QWidget* parent,
+                                           const std::string& rememberedFolderText) {
+    const std::optional<std::string> chosen = chooser.ChooseFolder(
+        parent, QStringLiteral("Select Folder"), StartFolderFor(rememberedFolderText, drives));
+    return BrowseResult(chosen, drives);
+}
+
+}  // namespace zarvik3

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "platform/drives.h"
+#include "ui/folder_chooser.h"
+
+class QWidget;
+
+namespace zarvik3 {
+
+// Folder text for a folder the picker handed back, through the same name rule as a typed
+// dialog name; nothing after a cancel, when the folder lies on no drive, or when its
+// name holds a "*".
+std::optional<std::string> BrowseResult(const std::optional<std::string>& chosenNativePath,
+                                        Drives& drives);
+
+// The picker's start folder for a remembered folder text; empty for the picker's default.
+std::string StartFolderFor(const std::string& rememberedFolderText, Drives& drives);
+
+// Runs the picker titled "Select Folder" from the remembered folder and returns the new
+// folder text, or nothing when the field is to keep its text.
+std::optional<std::string> BrowseForFolder(FolderChooser& chooser, Drives& drives, QWidget* parent,
+                                           const std::string& rememberedFolderText);
+
+}  // namespace zarvik3

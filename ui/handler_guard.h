@@ -1,0 +1,22 @@
+#pragma once
+
+#include <functional>
+
+#include "ui/message_sink.h"
+
+namespace zarvik3 {
+
+// Wraps every event handler: an error escaping it ends the handler, is shown in the error
+// box and the event loop goes on. The result tells the close handler whether to close.
+class HandlerGuard {
+  public:
+    explicit HandlerGuard(MessageSink& messages) : messages_(messages) {}
+
+    // False when the handler ended with an error.
+    bool Run(const std::function<void()>& handler) noexcept;
+
+  private:
+    MessageSink& messages_;
+};
+
+}  // namespace zarvik3

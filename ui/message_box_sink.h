@@ -1,0 +1,14 @@
+#pragma once
+
+#include "ui/message_sink.h"
+
+namespace zarvik3 {
+
+// The program's message boxes, captioned with the application title.
+class MessageBoxSink : public MessageSink {
+  public:
+    void ShowMessage(const std::string& text) override;
+    void ShowError(const std::string& message) override;
+};
+
+}  // namespace zarvik3

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+
+namespace zarvik3 {
+
+// Where the window's messages go: a modal box in the program, a recorder in tests.
+class MessageSink {
+  public:
+    virtual ~MessageSink() = default;
+
+    // The plain message box: caption, text, one OK button, no icon.
+    virtual void ShowMessage(const std::string& text) = 0;
+    // The standard error box for an error that escaped a handler.
+    virtual void ShowError(const std::string& message) = 0;
+};
+
+}  // namespace zarvik3

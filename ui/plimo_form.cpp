@@ -1,0 +1,166 @@
+#include "ui/plimo_form.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLayout>
+#include <QListView>
+#include <QPushButton>
+#include <optional>
+#include <stdexcept>
+
+#include "text/text_helpers.h"
+#include "ui/about_boxer.h"
+#include "ui/date_time_picker.h"
+#include "ui/label_text.h"
+#include "ui/result_list_model.h"
+
+// The glyph lives in a static library, so its resource must be registered by name.
+static void InitFormResources() {
+    Q_INIT_RESOURCE(ui_resources);
+}
+
+namespace zarvik3 {
+
+namespace {
+
+constexpr int kClientWidth = 490;
+constexpr int kClientHeight = 292;
+
+// The layout was drawn for a narrow 8-point sans; a wider system sans is stepped down
+// until the designed label width holds its text again, so no caption is cut off.
+QFont WindowFont() {
+    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    font.setPointSizeF(8);
+    while (font.pointSizeF() > 6 &&
+           QFontMetrics(font).horizontalAdvance(QStringLiteral("From Directory")) > 68) {
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    }
+    return font;
+}
+
+}  // namespace
+
+TPlimoForm::TPlimoForm(Platform& platform, ProcessValues& values, const LocaleDateSettings& locale,
+                       MessageSink& messages, QWidget* parent)
+    : QMainWindow(parent),
+      platform_(platform),
+      values_(values),
+      locale_(locale),
+      messages_(messages),
+      guard_(messages),
+      run_(*platform.fileSystem, *platform.drives, *platform.clock, *this, values, locale) {
+    InitFormResources();
+    setObjectName(QStringLiteral("PlimoForm"));
+    setWindowTitle(QStringLiteral("Zarvik3 File Copy"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setFont(WindowFont());
+    auto* client = new QWidget(this);
+    client->setFixedSize(kClientWidth, kClientHeight);
+    setCentralWidget(client);
+    CreateControls(*client);
+    CreateMenu();
+    SetTabOrder();
+    ConnectHandlers();
+    // The window keeps the size of its menu bar and client area.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    move(519, 22);
+    RunGuarded(&TPlimoForm::FormCreate);
+}
+
+TPlimoForm::~TPlimoForm() = default;
+
+void TPlimoForm::SetAboutBoxer(TAboutBoxer* aboutBoxer) {
+    aboutBoxer_ = aboutBoxer;
+}
+
+void TPlimoForm::ConnectHandlers() {
+    connect(btCopy, &QPushButton::clicked, this, &TPlimoForm::CopyClicked);
+    connect(File1, &QAction::triggered, this, [this] { RunGuarded(&TPlimoForm::File1Click); });
+    connect(Clear1, &QAction::triggered, this, [this] { RunGuarded(&TPlimoForm::Clear1Click); });
+    connect(Abort1, &QAction::triggered, this, [this] { RunGuarded(&TPlimoForm::Abort1Click); });
+    connect(About1, &QAction::triggered, this, [this] { RunGuarded(&TPlimoForm::About1Click); });
+    // activated comes only from the user's picks, never from texts the program sets.
+    connect(FromBox, &QComboBox::activated, this,
+            [this] { RunGuarded(&TPlimoForm::FromBoxClick); });
+    connect(DTPicker1, &DateTimePicker::userDateChanged, this,
+            [this] { RunGuarded(&TPlimoForm::DTPicker1Change); });
+    connect(model_, &ResultListModel::linesFlushed, ListBox1, &QListView::scrollToBottom);
+}
+
+void TPlimoForm::RunGuarded(void (TPlimoForm::*handler)()) {
+    guard_.Run([this, handler] { (this->*handler)(); });
+}
+
+void TPlimoForm::FormCreate() {
+    const std::string native = QCoreApplication::applicationDirPath().toStdString();
+    std::optional<std::string> folder = platform_.drives->ToFolderText(native);
+    if (!folder) throw std::runtime_error("The program folder " + native + " is on no drive");
+    EnsureTrailingBackslash(*folder);
+    values_.ExeDir = *folder;
+}
+
+void TPlimoForm::FormClose() {
+    // Saving the window's state joins here; until then there is nothing that can fail.
+}
+
+void TPlimoForm::closeEvent(QCloseEvent* event) {
+    if (running_) {
+        // The walk below us still uses the window: stop it and close once it has unwound.
+        closePending_ = true;
+        values_.CancelRequested = true;
+        event->ignore();
+        return;
+    }
+    event->setAccepted(guard_.Run([this] { FormClose(); }));
+}
+
+void TPlimoForm::CopyClicked() {
+    if (running_) return;  // one run at a time: a second Copy during a run is ignored
+    running_ = true;
+    RunGuarded(&TPlimoForm::btCopyClick);
+    running_ = false;
+    model_->Flush();
+    if (closePending_) {
+        closePending_ = false;
+        close();
+    }
+}
+
+void TPlimoForm::btCopyClick() {
+    run_.btCopyClick();
+}
+
+void TPlimoForm::File1Click() {
+    close();
+}
+
+void TPlimoForm::Clear1Click() {
+    model_->Clear();
+    lblNumberFound->hide();
+}
+
+void TPlimoForm::Abort1Click() {
+    values_.CancelRequested = true;
+}
+
+void TPlimoForm::About1Click() {
+    if (!aboutBoxer_) aboutBoxer_ = new TAboutBoxer(this);
+    aboutBoxer_->ShowAbout();
+}
+
+void TPlimoForm::FromBoxClick() {
+    model_->Clear();
+}
+
+void TPlimoForm::DTPicker1Change() {
+    SetLabelText(*lbWeekday, WeekdayName(DTPicker1->DateTime()));
+}
+
+}  // namespace zarvik3

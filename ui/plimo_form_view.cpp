@@ -1,0 +1,99 @@
+// The main window as the copy engine sees it.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "ui/label_text.h"
+#include "ui/plimo_form.h"
+#include "ui/result_list_model.h"
+
+namespace zarvik3 {
+
+namespace {
+
+std::string Utf8(const QString& text) {
+    return text.toUtf8().toStdString();
+}
+
+}  // namespace
+
+std::string TPlimoForm::FromText() {
+    return Utf8(FromBox->currentText());
+}
+
+std::string TPlimoForm::ToText() {
+    return Utf8(ToFolder->currentText());
+}
+
+std::string TPlimoForm::MaskText() {
+    return Utf8(edFile->text());
+}
+
+std::string TPlimoForm::ExcludeText() {
+    return Utf8(edPrev->text());
+}
+
+bool TPlimoForm::IncludeSubfolders() {
+    return SubBox->isChecked();
+}
+
+void TPlimoForm::SetFromText(const std::string& text) {
+    // setEditText emits no user-edit signal, so no change handler runs.
+    FromBox->setEditText(QString::fromStdString(text));
+}
+
+void TPlimoForm::ClearList() {
+    model_->Clear();
+}
+
+void TPlimoForm::AppendLine(const std::string& line) {
+    model_->Append(line);
+}
+
+void TPlimoForm::MarkLastLineFailed(const std::string& suffix) {
+    model_->MarkLastLineFailed(suffix);
+}
+
+std::size_t TPlimoForm::LineCount() {
+    return model_->LineCount();
+}
+
+std::size_t TPlimoForm::FailedLineCount() {
+    return model_->FailedLineCount();
+}
+
+void TPlimoForm::ShowStatus(const std::string& text) {
+    SetLabelText(*lblNumberFound, text);
+    lblNumberFound->show();
+}
+
+void TPlimoForm::ShowElapsed(const std::string& text) {
+    SetLabelText(*Label7, text);
+    Label7->show();
+}
+
+void TPlimoForm::HideElapsed() {
+    Label7->hide();
+}
+
+void TPlimoForm::ShowMessage(const std::string& text) {
+    messages_.ShowMessage(text);
+}
+
+void TPlimoForm::ProcessEvents() {
+    model_->FlushIfDue();
+    QCoreApplication::processEvents();
+    // A close asked for during the drive check would otherwise be lost when the walk
+    // clears the flag at its start.
+    if (closePending_) values_.CancelRequested = true;
+}
+
+void TPlimoForm::RecordLastCopy() {
+    // Stamping the folder history joins here; the run total is handed back so the next
+    // run starts from zero.
+    values_.TotalKB = 0;
+}
+
+}  // namespace zarvik3

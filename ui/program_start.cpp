@@ -1,0 +1,32 @@
+#include "ui/program_start.h"
+
+#include <QApplication>
+#include <QDir>
+
+#include "copy/process_values.h"
+#include "platform/locale_items.h"
+#include "platform/platform.h"
+#include "ui/about_boxer.h"
+#include "ui/message_box_sink.h"
+#include "ui/plimo_form.h"
+
+namespace zarvik3 {
+
+int RunProgram(QApplication& application) {
+    // The name only, not a display name, which Qt would append to every window caption.
+    QApplication::setApplicationName(QStringLiteral("Zarvik3"));
+    const LocaleDateSettings locale = LoadLocaleDateSettings();
+    const QString settingsPath = QCoreApplication::applicationDirPath() + "/settings.ini";
+    Platform platform = CreatePlatform(QDir::toNativeSeparators(settingsPath).toStdString());
+    ProcessValues values;
+    MessageBoxSink messages;
+    TPlimoForm form(platform, values, locale, messages);
+    TAboutBoxer about;
+    // Left open, it must not keep the program running once the main window has closed.
+    about.setAttribute(Qt::WA_QuitOnClose, false);
+    form.SetAboutBoxer(&about);
+    form.show();
+    return application.exec();
+}
+
+}  // namespace zarvik3

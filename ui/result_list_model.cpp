@@ -1,0 +1,108 @@
+#include "ui/result_list_model.h"
+
+#include <QSize>
+#include <QString>
+#include <algorithm>
+
+namespace zarvik3 {
+
+namespace {
+
+constexpr qint64 kBatchIntervalMs = 30;
+// The view lays out every row on each batch, so batches are spaced to keep that work at
+// about a twentieth of the run however long the list grows.
+constexpr qint64 kViewShareDivisor = 19;
+constexpr int kRowHeight = 13;
+
+}  // namespace
+
+ResultListModel::ResultListModel(QObject* parent) : QAbstractListModel(parent) {
+    sinceFlush_.start();
+    flushTimer_.setSingleShot(true);
+    flushTimer_.setInterval(static_cast<int>(intervalMs_));
+    connect(&flushTimer_, &QTimer::timeout, this, &ResultListModel::Flush);
+}
+
+void ResultListModel::Append(const std::string& line) {
+    lines_.push_back(line);
+    failed_.push_back(false);
+    newestStillListed_ = true;
+    FlushIfDue();
+    if (PendingCount() > 0 && !flushTimer_.isActive()) flushTimer_.start();
+}
+
+void ResultListModel::MarkLastLineFailed(const std::string& suffix) {
+    if (!newestStillListed_ || lines_.empty()) return;
+    const std::size_t last = lines_.size() - 1;
+    lines_[last] += suffix;
+    if (!failed_[last]) {
+        failed_[last] = true;
+        ++failedCount_;
+    }
+    if (last < shownCount_) {
+        const QModelIndex row = index(static_cast<int>(last));
+        emit dataChanged(row, row, {Qt::DisplayRole});
+    }
+}
+
+void ResultListModel::Clear() {
+    flushTimer_.stop();
+    beginResetModel();
+    lines_.clear();
+    failed_.clear();
+    shownCount_ = 0;
+    failedCount_ = 0;
+    newestStillListed_ = false;
+    endResetModel();
+    sinceFlush_.restart();
+}
+
+std::size_t ResultListModel::LineCount() {
+    Flush();
+    return lines_.size();
+}
+
+std::size_t ResultListModel::FailedLineCount() {
+    Flush();
+    return failedCount_;
+}
+
+const std::string& ResultListModel::Line(std::size_t index) {
+    Flush();
+    return lines_.at(index);
+}
+
+void ResultListModel::FlushIfDue() {
+    if (PendingCount() > 0 && sinceFlush_.elapsed() >= intervalMs_) Flush();
+}
+
+void ResultListModel::Flush() {
+    sinceFlush_.restart();
+    if (PendingCount() == 0) return;
+    flushTimer_.stop();
+    QElapsedTimer cost;
+    cost.start();
+    beginInsertRows(QModelIndex(), static_cast<int>(shownCount_),
+                    static_cast<int>(lines_.size() - 1));
+    shownCount_ = lines_.size();
+    endInsertRows();
+    emit linesFlushed();
+    intervalMs_ = std::max(kBatchIntervalMs, kViewShareDivisor * cost.elapsed());
+    flushTimer_.setInterval(static_cast<int>(intervalMs_));
+}
+
+int ResultListModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(shownCount_);
+}
+
+QVariant ResultListModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || static_cast<std::size_t>(index.row()) >= shownCount_) return {};
+    if (role == Qt::DisplayRole) {
+        // Names are bytes; only here are they decoded, for display.
+        return QString::fromUtf8(lines_[static_cast<std::size_t>(index.row())]);
+    }
+    if (role == Qt::SizeHintRole) return QSize(0, kRowHeight);
+    return {};
+}
+
+}  // namespace zarvik3
