@@ -15,6 +15,7 @@
 #include "copy/process_values.h"
 #include "platform/locale_items.h"
 #include "platform/platform.h"
+#include "ui/folder_chooser.h"
 #include "ui/message_sink.h"
 #include "ui/plimo_form.h"
 
@@ -103,7 +104,9 @@ int Run(const Options& options) {
     const zarvik3::LocaleDateSettings locale = zarvik3::LoadLocaleDateSettings();
     zarvik3::ProcessValues values;
     TerminalMessages messages;
-    zarvik3::TPlimoForm form(platform, values, locale, messages);
+    zarvik3::QtFolderChooser chooser;  // never opened: the bench does not browse
+    zarvik3::TPlimoForm form(platform, values, locale, messages, chooser,
+                             std::filesystem::temp_directory_path().string());
     form.show();
     QApplication::processEvents();
     FillFields(form, options, *from, *to);

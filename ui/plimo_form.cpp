@@ -8,6 +8,7 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
 #include <optional>
@@ -46,12 +47,15 @@ QFont WindowFont() {
 }  // namespace
 
 TPlimoForm::TPlimoForm(Platform& platform, ProcessValues& values, const LocaleDateSettings& locale,
-                       MessageSink& messages, QWidget* parent)
+                       MessageSink& messages, FolderChooser& chooser, std::string programFolder,
+                       QWidget* parent)
     : QMainWindow(parent),
       platform_(platform),
       values_(values),
       locale_(locale),
       messages_(messages),
+      chooser_(chooser),
+      programFolder_(std::move(programFolder)),
       guard_(messages),
       run_(*platform.fileSystem, *platform.drives, *platform.clock, *this, values, locale) {
     InitFormResources();
@@ -86,9 +90,21 @@ void TPlimoForm::ConnectHandlers() {
     connect(Clear1, &QAction::triggered, this, [this] { RunGuarded(&TPlimoForm::Clear1Click); });
     connect(Abort1, &QAction::triggered, this, [this] { RunGuarded(&TPlimoForm::Abort1Click); });
     connect(About1, &QAction::triggered, this, [this] { RunGuarded(&TPlimoForm::About1Click); });
+    connect(Delete1, &QAction::triggered, this, [this] { RunGuarded(&TPlimoForm::Delete1Click); });
+    connect(Delete2, &QAction::triggered, this, [this] { RunGuarded(&TPlimoForm::Delete2Click); });
+    connect(SamePath1, &QAction::triggered, this,
+            [this] { RunGuarded(&TPlimoForm::SamePath1Click); });
+    connect(btPath, &QPushButton::clicked, this, [this] { RunGuarded(&TPlimoForm::btPathClick); });
+    connect(btPath2, &QPushButton::clicked, this,
+            [this] { RunGuarded(&TPlimoForm::btPath2Click); });
+    // textEdited, unlike editTextChanged, never reports a text the program set.
+    connect(FromBox->lineEdit(), &QLineEdit::textEdited, this,
+            [this] { RunGuarded(&TPlimoForm::FromBoxChange); });
     // activated comes only from the user's picks, never from texts the program sets.
-    connect(FromBox, &QComboBox::activated, this,
-            [this] { RunGuarded(&TPlimoForm::FromBoxClick); });
+    connect(FromBox, &QComboBox::activated, this, [this] {
+        RunGuarded(&TPlimoForm::FromBoxClick);
+        RunGuarded(&TPlimoForm::FromBoxChange);
+    });
     connect(DTPicker1, &DateTimePicker::userDateChanged, this,
             [this] { RunGuarded(&TPlimoForm::DTPicker1Change); });
     connect(model_, &ResultListModel::linesFlushed, ListBox1, &QListView::scrollToBottom);
@@ -99,15 +115,18 @@ void TPlimoForm::RunGuarded(void (TPlimoForm::*handler)()) {
 }
 
 void TPlimoForm::FormCreate() {
-    const std::string native = QCoreApplication::applicationDirPath().toStdString();
+    const std::string native = programFolder_.empty()
+                                   ? QCoreApplication::applicationDirPath().toStdString()
+                                   : programFolder_;
     std::optional<std::string> folder = platform_.drives->ToFolderText(native);
     if (!folder) throw std::runtime_error("The program folder " + native + " is on no drive");
     EnsureTrailingBackslash(*folder);
     values_.ExeDir = *folder;
+    LoadSettings();
 }
 
 void TPlimoForm::FormClose() {
-    // Saving the window's state joins here; until then there is nothing that can fail.
+    SaveSettings();
 }
 
 void TPlimoForm::closeEvent(QCloseEvent* event) {

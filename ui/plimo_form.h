@@ -8,7 +8,10 @@
 #include "copy/copy_view.h"
 #include "copy/process_values.h"
 #include "platform/platform.h"
+#include "settings/main_section.h"
+#include "settings/settings_file.h"
 #include "text/locale_date_settings.h"
+#include "ui/folder_chooser.h"
 #include "ui/handler_guard.h"
 #include "ui/message_sink.h"
 
@@ -32,8 +35,11 @@ class TPlimoForm : public QMainWindow, public CopyView {
     Q_OBJECT
 
   public:
+    // programFolder: the native folder whose settings.ini the window keeps; empty for the
+    // program file's own folder.
     TPlimoForm(Platform& platform, ProcessValues& values, const LocaleDateSettings& locale,
-               MessageSink& messages, QWidget* parent = nullptr);
+               MessageSink& messages, FolderChooser& chooser, std::string programFolder = {},
+               QWidget* parent = nullptr);
     ~TPlimoForm() override;
 
     // The About window the application created; "&About" recreates it when it is gone.
@@ -80,12 +86,33 @@ class TPlimoForm : public QMainWindow, public CopyView {
     void Abort1Click();
     void About1Click();
     void FromBoxClick();
+    void FromBoxChange();
     void DTPicker1Change();
+    void Delete1Click();
+    void Delete2Click();
+    void btPathClick();
+    void btPath2Click();
+    void SamePath1Click();
+
+    // Settings file and folder histories.
+    SettingsFile OpenSettings();
+    int CurrentYear();
+    void LoadSettings();
+    void ApplyPosition(const std::optional<WindowPosition>& saved);
+    void ApplyFields(const LoadedSettings& loaded);
+    MainSectionState MainState();
+    void SaveSettings();
+    void ShowLastCopy(const std::string& timeText);
+    void ClearLastCopy();
+    void DeleteEntry(QComboBox& box, const std::string& section);
+    void Browse(QComboBox& field, std::string& remembered);
 
     Platform& platform_;
     ProcessValues& values_;
     const LocaleDateSettings& locale_;
     MessageSink& messages_;
+    FolderChooser& chooser_;
+    std::string programFolder_;
     HandlerGuard guard_;
     CopyRun run_;
     // A run pumps events, so Copy and close can arrive while it is still on the stack.

@@ -90,10 +90,4 @@ void TPlimoForm::ProcessEvents() {
     if (closePending_) values_.CancelRequested = true;
 }
 
-void TPlimoForm::RecordLastCopy() {
-    // Stamping the folder history joins here; the run total is handed back so the next
-    // run starts from zero.
-    values_.TotalKB = 0;
-}
-
 }  // namespace zarvik3

@@ -7,6 +7,7 @@
 #include "platform/locale_items.h"
 #include "platform/platform.h"
 #include "ui/about_boxer.h"
+#include "ui/folder_chooser.h"
 #include "ui/message_box_sink.h"
 #include "ui/plimo_form.h"
 
@@ -20,7 +21,8 @@ int RunProgram(QApplication& application) {
     Platform platform = CreatePlatform(QDir::toNativeSeparators(settingsPath).toStdString());
     ProcessValues values;
     MessageBoxSink messages;
-    TPlimoForm form(platform, values, locale, messages);
+    QtFolderChooser chooser;
+    TPlimoForm form(platform, values, locale, messages, chooser);
     TAboutBoxer about;
     // Left open, it must not keep the program running once the main window has closed.
     about.setAttribute(Qt::WA_QuitOnClose, false);

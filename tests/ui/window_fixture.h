@@ -25,6 +25,7 @@
 #include "platform/posix/posix_profile_file.h"
 #include "support/temp_tree.h"
 #include "text/locale_date_settings.h"
+#include "ui/folder_chooser.h"
 #include "ui/message_sink.h"
 #include "ui/plimo_form.h"
 
@@ -40,6 +41,17 @@ struct RecordingMessages : MessageSink {
     void ShowError(const std::string& message) override { errors.push_back(message); }
     std::vector<std::string> messages;
     std::vector<std::string> errors;
+};
+
+// Hands back the answer set for the next browse and records the start folders asked for.
+struct QueuedChooser : FolderChooser {
+    std::optional<std::string> ChooseFolder(QWidget*, const QString&,
+                                            const std::string& start) override {
+        starts.push_back(start);
+        return next;
+    }
+    std::optional<std::string> next;
+    std::vector<std::string> starts;
 };
 
 // The real services of this system, with drive D: at a fresh temporary folder.
@@ -59,7 +71,9 @@ class WindowTest : public ::testing::Test {
   protected:
     // Tests that change the platform do so before calling this.
     void OpenWindow() {
-        form = std::make_unique<TPlimoForm>(platform, values, locale, messages);
+        tree.MakeFolder("program");
+        form = std::make_unique<TPlimoForm>(platform, values, locale, messages, chooser,
+                                            tree.Path("program").string());
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     }
@@ -121,6 +135,7 @@ class WindowTest : public ::testing::Test {
     ProcessValues values;
     LocaleDateSettings locale;
     RecordingMessages messages;
+    QueuedChooser chooser;
     std::unique_ptr<TPlimoForm> form;
 };
 
