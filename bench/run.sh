@@ -14,9 +14,10 @@ make_tree=${MAKE_TREE:-$root/../shared/bench/make_tree.py}
 build=${BENCH_BUILD:-$root/build-bench}
 tools=(zarvik3 cp rsync)
 
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DZARVIK3_WITH_UI=OFF >/dev/null
-cmake --build "$build" -j"$(nproc)" --target zarvik3-bench >/dev/null
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DZARVIK3_WITH_UI=ON >/dev/null
+cmake --build "$build" -j"$(nproc)" --target zarvik3-bench zarvik3-window-bench >/dev/null
 bench_bin=$build/bench/zarvik3-bench
+window_bin=$build/bench/zarvik3-window-bench
 
 work=$(mktemp -d "${BENCH_DIR:-/tmp}/zarvik3-bench.XXXXXX")
 trap 'rm -rf "$work"' EXIT
@@ -24,6 +25,7 @@ trap 'rm -rf "$work"' EXIT
 copy_with() {  # tool source destination
     case $1 in
         zarvik3) "$bench_bin" "$2" "$3" >/dev/null ;;
+        window) QT_QPA_PLATFORM=offscreen "$window_bin" "$2" "$3" >/dev/null ;;
         cp) cp -r --update --preserve=timestamps "$2/." "$3" ;;
         rsync) rsync -rt --update "$2/" "$3/" ;;
     esac
@@ -77,6 +79,24 @@ if [ "$(find "$work/src-tree" -type f | wc -l)" != "$(find "$work/dst-zarvik3" -
 fi
 run_case rescan "$work/src-tree" 0
 run_case large "$work/src-big" 1
+
+# The same fresh copy inside the real window (offscreen), against the headless run.
+window_case() {
+    local tool round
+    declare -A times=()
+    for ((round = 1; round <= runs; round++)); do
+        for tool in zarvik3 window; do
+            rm -rf "$work/dst-$tool"
+            times[$tool]+="$(timed_copy "$tool" "$work/src-tree" "$work/dst-$tool") "
+        done
+    done
+    local z w
+    # shellcheck disable=SC2086
+    z=$(median ${times[zarvik3]}); w=$(median ${times[window]})
+    awk -v z="$z" -v w="$w" 'BEGIN {
+        printf "window: zarvik3 in the window %.2f s, headless %.2f s, ratio to headless %.2f\n", w, z, w / z }'
+}
+window_case
 
 rm -rf "$work/dst-zarvik3"
 if [ -x /usr/bin/time ]; then

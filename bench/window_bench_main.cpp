@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/bench_options.h"
 #include "copy/process_values.h"
 #include "platform/locale_items.h"
 #include "platform/platform.h"
@@ -21,15 +22,8 @@
 
 namespace {
 
-constexpr int kUsageError = 2;
-
-struct Options {
-    std::string from;
-    std::string to;
-    std::string mask = "*.*";
-    std::string exclude;  // nothing excluded, as with the headless run
-    bool subfolders = true;
-};
+using zarvik3::bench::FolderText;
+using zarvik3::bench::Options;
 
 // Messages go to the terminal; a modal box would stop the measurement.
 struct TerminalMessages : zarvik3::MessageSink {
@@ -41,43 +35,6 @@ struct TerminalMessages : zarvik3::MessageSink {
     }
     bool failed = false;
 };
-
-int Usage() {
-    std::cerr << "usage: zarvik3-window-bench FROM TO [--mask M] [--exclude E] "
-                 "[--no-subfolders]\n";
-    return kUsageError;
-}
-
-std::optional<Options> ParseOptions(const std::vector<std::string>& args) {
-    Options options;
-    std::vector<std::string> folders;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        const bool hasValue = i + 1 < args.size();
-        if (arg == "--mask" && hasValue) {
-            options.mask = args[++i];
-        } else if (arg == "--exclude" && hasValue) {
-            options.exclude = args[++i];
-        } else if (arg == "--no-subfolders") {
-            options.subfolders = false;
-        } else if (arg.starts_with("--") || arg.empty()) {
-            return std::nullopt;
-        } else {
-            folders.push_back(arg);
-        }
-    }
-    if (folders.size() != 2) return std::nullopt;
-    options.from = folders[0];
-    options.to = folders[1];
-    return options;
-}
-
-// The destination may not exist yet, so the path is made absolute by name only.
-std::optional<std::string> FolderText(zarvik3::Drives& drives, const std::string& native) {
-    std::string text = std::filesystem::absolute(native).lexically_normal().string();
-    while (text.size() > 1 && text.back() == '/') text.pop_back();
-    return drives.ToFolderText(text);
-}
 
 template <typename T>
 T& Control(zarvik3::TPlimoForm& form, const char* name) {
@@ -125,8 +82,9 @@ int Run(const Options& options) {
 int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    const auto options = ParseOptions(std::vector<std::string>(argv + 1, argv + argc));
-    if (!options) return Usage();
+    const auto options =
+        zarvik3::bench::ParseOptions(std::vector<std::string>(argv + 1, argv + argc));
+    if (!options) return zarvik3::bench::Usage("zarvik3-window-bench");
     try {
         return Run(*options);
     } catch (const std::exception& error) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QPointer>
 #include <string>
@@ -118,6 +119,8 @@ class TPlimoForm : public QMainWindow, public CopyView {
     // A run pumps events, so Copy and close can arrive while it is still on the stack.
     bool running_ = false;
     bool closePending_ = false;
+    QElapsedTimer pumpClock_;
+    int skippedPumps_ = 0;
     QPointer<TAboutBoxer> aboutBoxer_;
 
     ResultListModel* model_ = nullptr;
