@@ -14,7 +14,7 @@ namespace zarvik3 {
 
 // What the Copy button does: checks, the walk, the summary, the history stamp.
 class CopyRun {
-public:
+  public:
     CopyRun(FileSystem& fs, Drives& drives, Clock& clock, CopyView& view, ProcessValues& values,
             const LocaleDateSettings& locale);
 
@@ -24,7 +24,7 @@ public:
     bool DiskInDrive(char letter);
     void ShowSummary();
 
-private:
+  private:
     Drives& drives_;
     Clock& clock_;
     CopyView& view_;

@@ -7,7 +7,7 @@ namespace zarvik3 {
 
 // What the copy engine needs of the main window.
 class CopyView {
-public:
+  public:
     virtual ~CopyView() = default;
 
     virtual std::string FromText() = 0;

@@ -12,7 +12,7 @@ namespace zarvik3 {
 
 // The recursive walk that copies missing or older files from the source tree.
 class TreeCopy {
-public:
+  public:
     TreeCopy(FileSystem& fs, CopyView& view, ProcessValues& values,
              const LocaleDateSettings& locale);
 
@@ -20,7 +20,7 @@ public:
     // subfolders depth first.
     void FileSearch(const std::string& pathName, const std::string& mask, bool includeSubfolders);
 
-private:
+  private:
     // Per-walk state, fixed when the walk starts.
     struct Walk;
     void Visit(const std::string& pathName, const std::string& mask, bool includeSubfolders,

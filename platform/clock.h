@@ -5,7 +5,7 @@
 namespace zarvik3 {
 
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     // Local date and time with milliseconds.
     virtual TDateTime Now() = 0;

@@ -17,7 +17,7 @@ enum DriveType : int {
 };
 
 class Drives {
-public:
+  public:
     virtual ~Drives() = default;
 
     // Root as "X:\" (or "X:"); anything else is kDriveNoRoot.

@@ -8,7 +8,7 @@ namespace zarvik3 {
 // The Windows profile (INI) functions. Paths are folder texts. A null pointer has the
 // meaning the Windows functions give it.
 class ProfileFile {
-public:
+  public:
     virtual ~ProfileFile() = default;
 
     // A value longer than bufferSize - 1 comes back cut to bufferSize - 1 characters.

@@ -10,7 +10,7 @@ namespace zarvik3 {
 
 // A text that cannot be converted to the value asked for.
 class EConvertError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

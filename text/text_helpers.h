@@ -9,8 +9,8 @@ namespace zarvik3 {
 
 // Fields first .. first + count - 1 of text divided by separator, joined by the separator;
 // a trailing separator is dropped once.
-std::string ExtractFields(const std::string& text, const std::string& separator,
-                          std::int32_t count, std::int32_t first);
+std::string ExtractFields(const std::string& text, const std::string& separator, std::int32_t count,
+                          std::int32_t first);
 
 void EnsureTrailingBackslash(std::string& path);
 

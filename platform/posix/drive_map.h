@@ -11,7 +11,7 @@ namespace zarvik3 {
 // Drive letters onto the Linux file system: C: is "/", explicit [Drives] entries win,
 // volumes mounted under /media, /run/media and /mnt take the free letters from D: on.
 class DriveMap {
-public:
+  public:
     DriveMap(const std::map<char, std::string>& explicitRoots,
              const std::vector<std::string>& mountedVolumes);
 
@@ -27,7 +27,7 @@ public:
     // Through the longest matching volume; empty when no letter covers the path.
     std::optional<std::string> ToFolderText(const std::string& nativePath) const;
 
-private:
+  private:
     std::array<std::optional<std::string>, 26> roots_;
 };
 
