@@ -25,7 +25,7 @@ trap 'rm -rf "$work"' EXIT
 copy_with() {  # tool source destination
     case $1 in
         zarvik3) "$bench_bin" "$2" "$3" >/dev/null ;;
-        window) QT_QPA_PLATFORM=offscreen "$window_bin" "$2" "$3" >/dev/null ;;
+        window) QT_QPA_PLATFORM=offscreen "$window_bin" "$2" "$3" >/dev/null 2>&1 ;;
         cp) cp -r --update --preserve=timestamps "$2/." "$3" ;;
         rsync) rsync -rt --update "$2/" "$3/" ;;
     esac
