@@ -13,22 +13,14 @@
 #include "platform/posix/drive_map.h"
 #include "platform/posix/posix_profile_file.h"
 #include "settings/settings_file.h"
+#include "support/locale_fixtures.h"
 #include "text/locale_date_settings.h"
 
 namespace zarvik3::testing {
 
 // Day.month.year with a 24-hour clock, as a German desktop writes it.
 inline LocaleDateSettings GermanLocale() {
-    LocaleDateSettings locale;
-    locale.dateSeparator = '.';
-    locale.shortDatePattern = "dd.MM.yyyy";
-    locale.timeSeparator = ':';
-    locale.amText = "";
-    locale.pmText = "";
-    locale.hourLeadingZero = true;
-    locale.clock24 = true;
-    locale.decimalSeparator = ',';
-    return locale;
+    return test::DeDe();
 }
 
 // A fresh folder mapped as drive D:, holding the settings file; removed afterwards, with
