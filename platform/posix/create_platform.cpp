@@ -3,13 +3,17 @@
 #include "platform/posix/posix_clock.h"
 #include "platform/posix/posix_drives.h"
 #include "platform/posix/posix_file_system.h"
+#include "platform/posix/posix_platform.h"
 #include "platform/posix/posix_profile_file.h"
 
 namespace zarvik3 {
 
 Platform CreatePlatform(const std::string& nativeSettingsPath) {
-    // One map for all services, so a letter means the same folder everywhere.
-    const auto drives = std::make_shared<const DriveMap>(DriveMap::FromSystem(nativeSettingsPath));
+    return CreatePosixPlatform(
+        std::make_shared<const DriveMap>(DriveMap::FromSystem(nativeSettingsPath)));
+}
+
+Platform CreatePosixPlatform(std::shared_ptr<const DriveMap> drives) {
     Platform platform;
     platform.fileSystem = std::make_unique<PosixFileSystem>(drives);
     platform.drives = std::make_unique<PosixDrives>(drives);

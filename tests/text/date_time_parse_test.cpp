@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "text/date_time_text.h"
 #include "support/locale_fixtures.h"
+#include "text/date_time_text.h"
 
 namespace zarvik3 {
 namespace {

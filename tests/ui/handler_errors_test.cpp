@@ -1,6 +1,8 @@
 // Errors that escape a handler: shown in the error box, and the program goes on.
 #include <stdexcept>
 
+#include "platform/posix/posix_drives.h"
+#include "platform/posix/posix_file_system.h"
 #include "ui/error_message_text.h"
 #include "ui/handler_guard.h"
 #include "window_fixture.h"

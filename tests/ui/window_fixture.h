@@ -19,10 +19,7 @@
 #include "copy/process_values.h"
 #include "platform/platform.h"
 #include "platform/posix/drive_map.h"
-#include "platform/posix/posix_clock.h"
-#include "platform/posix/posix_drives.h"
-#include "platform/posix/posix_file_system.h"
-#include "platform/posix/posix_profile_file.h"
+#include "platform/posix/posix_platform.h"
 #include "support/temp_tree.h"
 #include "text/locale_date_settings.h"
 #include "ui/folder_chooser.h"
@@ -56,14 +53,8 @@ struct QueuedChooser : FolderChooser {
 
 // The real services of this system, with drive D: at a fresh temporary folder.
 inline Platform TempDrivePlatform(const TempTree& tree) {
-    const auto drives = std::make_shared<const DriveMap>(
-        std::map<char, std::string>{{'D', tree.Root().string()}}, std::vector<std::string>{});
-    Platform platform;
-    platform.fileSystem = std::make_unique<PosixFileSystem>(drives);
-    platform.drives = std::make_unique<PosixDrives>(drives);
-    platform.profiles = std::make_unique<PosixProfileFile>(drives);
-    platform.clock = std::make_unique<PosixClock>();
-    return platform;
+    return CreatePosixPlatform(std::make_shared<const DriveMap>(
+        std::map<char, std::string>{{'D', tree.Root().string()}}, std::vector<std::string>{}));
 }
 
 // The real main window on the offscreen platform, driven through its widgets.
