@@ -60,18 +60,43 @@ bool HoldsBackslash(const std::string& name) {
     return name.find('\\') != std::string::npos;
 }
 
-// Pumps events and honours Cancel after every entry, whatever was done with it. True when
-// the folder was read to its end and holds no subfolder at all.
+// How reading one folder ended.
+struct PassEnd {
+    bool leaf = false;    // read to its end, and it holds no subfolder at all
+    std::string failure;  // why the folder could not be read; empty when it could
+};
+
+// Pumps events and honours Cancel after every entry, whatever was done with it.
 template <typename Handle>
-bool ForEachEntry(WalkState& walk, std::unique_ptr<DirEnumeration> entries, Handle handle) {
-    if (!entries) return false;
+PassEnd ForEachEntry(WalkState& walk, const std::string& pattern, std::uint32_t filter,
+                     EntryDetail detail, Handle handle) {
+    PassEnd end;
+    const std::unique_ptr<DirEnumeration> entries =
+        walk.fs.FindFirst(pattern, filter, detail, end.failure);
+    if (!entries) return end;
     DirEntry entry;
     while (entries->Next(entry)) {
         handle(std::as_const(entry));
         walk.view.ProcessEvents();
-        if (walk.values.CancelRequested) return false;
+        if (walk.values.CancelRequested) return end;
     }
-    return entries->MetNoFolder();
+    end.failure = entries->ReadError();
+    end.leaf = end.failure.empty() && entries->MetNoFolder();
+    return end;
+}
+
+// A folder that could not be read is listed under its destination path, so the summary
+// counts what it may hold as missed.
+void ListFailedFolder(WalkState& walk, const Folder& folder, const std::string& failure) {
+    std::string line = folder.destination;
+    if (line.size() > 3 && line.back() == '\\') line.pop_back();
+    walk.view.AppendLine(line);
+    walk.view.MarkLastLineFailed("   FAILED: " + failure);
+}
+
+// Entries that hold no data (FIFOs, sockets, devices, dangling links) are system entries.
+bool HoldsData(const DirEntry& entry) {
+    return (entry.attributes & (kAttrSystem | kAttrDirectory)) == 0;
 }
 
 void AppendListLine(WalkState& walk, const std::string& target, FileStamp time) {
@@ -140,23 +165,31 @@ void TreeCopy::FileSearch(const std::string& pathName, const std::string& mask,
 void TreeCopy::Visit(const std::string& pathName, const std::string& mask, bool includeSubfolders,
                      Walk& walk) {
     const Folder folder = ReadFolder(walk, pathName);
-    const bool leaf =
-        ForEachEntry(walk, fs_.FindFirst(folder.source + mask, kFilterFiles, EntryDetail::Full),
-                     [&](const DirEntry& entry) { HandleFile(walk, folder, entry); });
-    if (!includeSubfolders || values_.CancelRequested || leaf) return;
-    ForEachEntry(walk, fs_.FindFirst(folder.source + "*.*", kFilterFolders, EntryDetail::KindOnly),
-                 [&](const DirEntry& entry) {
-                     if (!IsWalkable(entry)) return;
-                     if (HoldsBackslash(entry.name)) {
-                         view_.AppendLine(folder.destination + entry.name);
-                         view_.MarkLastLineFailed(kBackslashReason);
-                         return;
-                     }
-                     const std::string subfolder = folder.source + entry.name;
-                     // A destination inside the source would otherwise be copied into itself.
-                     if (fs_.SameFolder(subfolder, folder.root)) return;
-                     Visit(subfolder, mask, true, walk);
-                 });
+    const PassEnd files = ForEachEntry(walk, folder.source + mask, kFilterFiles, EntryDetail::Full,
+                                       [&](const DirEntry& entry) {
+                                           if (HoldsData(entry)) HandleFile(walk, folder, entry);
+                                       });
+    if (!files.failure.empty()) ListFailedFolder(walk, folder, files.failure);
+    if (!includeSubfolders || values_.CancelRequested || files.leaf) return;
+    const PassEnd folders = ForEachEntry(walk, folder.source + "*.*", kFilterFolders,
+                                         EntryDetail::KindOnly, [&](const DirEntry& entry) {
+                                             if (!IsWalkable(entry)) return;
+                                             if (HoldsBackslash(entry.name)) {
+                                                 view_.AppendLine(folder.destination + entry.name);
+                                                 view_.MarkLastLineFailed(kBackslashReason);
+                                                 return;
+                                             }
+                                             const std::string subfolder =
+                                                 folder.source + entry.name;
+                                             // A destination inside the source would otherwise be
+                                             // copied into itself.
+                                             if (fs_.SameFolder(subfolder, folder.root)) return;
+                                             Visit(subfolder, mask, true, walk);
+                                         });
+    // One line per folder, however many of its passes failed.
+    if (files.failure.empty() && !folders.failure.empty()) {
+        ListFailedFolder(walk, folder, folders.failure);
+    }
 }
 
 }  // namespace zarvik3

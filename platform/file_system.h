@@ -37,8 +37,10 @@ enum class EntryDetail { Full, KindOnly };
 class DirEnumeration {
   public:
     virtual ~DirEnumeration() = default;
-    // False when no entry is left (or reading failed).
+    // False when no entry is left or reading failed; ReadError then tells which.
     virtual bool Next(DirEntry& entry) = 0;
+    // Empty while reading goes well; once it fails, the system's reason.
+    virtual std::string ReadError() const { return {}; }
     // True once every entry has been read and none of them, matching or not, could be a
     // folder: a walk then spares itself a second pass over a leaf folder.
     virtual bool MetNoFolder() const { return false; }
@@ -62,10 +64,19 @@ class FileSystem {
   public:
     virtual ~FileSystem() = default;
 
-    // Pattern: folder path followed by a name pattern. Empty when opening fails
-    // (missing folder, no match, empty name part, access denied).
+    // Pattern: folder path followed by a name pattern. Empty when there is nothing to
+    // deliver; failure is then left empty when nothing matches or the folder is missing
+    // (or the name part is empty), and otherwise gets the system's reason the folder could
+    // not be read (access denied, a path too long, an I/O error).
     virtual std::unique_ptr<DirEnumeration> FindFirst(const std::string& pattern,
-                                                      std::uint32_t filter, EntryDetail detail) = 0;
+                                                      std::uint32_t filter, EntryDetail detail,
+                                                      std::string& failure) = 0;
+    // For callers to whom every failure means "nothing there".
+    std::unique_ptr<DirEnumeration> FindFirst(const std::string& pattern, std::uint32_t filter,
+                                              EntryDetail detail) {
+        std::string ignored;
+        return FindFirst(pattern, filter, detail, ignored);
+    }
 
     // kNoFile when nothing is there or the name is a folder.
     virtual FileStamp FileAge(const std::string& path) = 0;

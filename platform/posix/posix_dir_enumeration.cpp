@@ -1,5 +1,6 @@
 #include "platform/posix/posix_dir_enumeration.h"
 
+#include <cerrno>
 #include <cstring>
 #include <utility>
 
@@ -36,14 +37,26 @@ bool PosixDirEnumeration::PassedOverByName(const char* name) const {
 }
 
 bool PosixDirEnumeration::ReadDeliverable(DirEntry& entry) {
-    // A read error ends the enumeration just as the end of the folder does.
-    while (const dirent* record = readdir(folder_.get())) {
+    if (!readError_.empty()) return false;
+    for (;;) {
+        errno = 0;  // readdir tells its end from an error only through errno
+        const dirent* record = readdir(folder_.get());
+        if (record == nullptr) break;
         NoteFolderCandidate(*record);
         if (PassedOverByName(record->d_name)) continue;
-        if (!DescribeEntry(source_, *record, entry)) continue;
+        if (!DescribeEntry(source_, *record, entry)) {
+            // Only a vanished entry may pass unseen; a folder whose entries cannot be
+            // examined (read but no search permission, an I/O error) is not read at all.
+            if (errno == ENOENT) continue;
+            break;
+        }
         if ((entry.attributes & passedOverBits_) == 0) return true;
     }
-    exhausted_ = true;
+    if (errno != 0) {
+        readError_ = std::strerror(errno);
+    } else {
+        exhausted_ = true;
+    }
     return false;
 }
 

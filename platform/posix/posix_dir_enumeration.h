@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <optional>
+#include <string>
 
 #include "platform/file_system.h"
 #include "platform/name_pattern.h"
@@ -22,6 +23,7 @@ class PosixDirEnumeration : public DirEnumeration {
     bool Prime();
     bool Next(DirEntry& entry) override;
     bool MetNoFolder() const override { return exhausted_ && !metPossibleFolder_; }
+    std::string ReadError() const override { return readError_; }
 
   private:
     struct CloseDir {
@@ -37,6 +39,7 @@ class PosixDirEnumeration : public DirEnumeration {
     NamePattern pattern_;
     std::uint32_t passedOverBits_;
     std::optional<DirEntry> pending_;
+    std::string readError_;
     bool exhausted_ = false;
     bool metPossibleFolder_ = false;
 };

@@ -6,6 +6,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
 #include <utility>
 
 #include "platform/name_pattern.h"
@@ -35,6 +37,12 @@ std::optional<struct stat> StatusOf(const std::optional<std::string>& path) {
     return status;
 }
 
+// A folder that is simply not there (gone since it was listed, or never made) is no
+// failure; everything else keeps the system's reason.
+void NoteOpenFailure(int error, std::string& failure) {
+    if (error != ENOENT && error != ENOTDIR) failure = std::strerror(error);
+}
+
 }  // namespace
 
 PosixFileSystem::PosixFileSystem(std::shared_ptr<const DriveMap> drives)
@@ -51,22 +59,30 @@ std::optional<std::string> PosixFileSystem::Native(const std::string& folderText
 }
 
 std::unique_ptr<DirEnumeration> PosixFileSystem::FindFirst(const std::string& pattern,
-                                                           std::uint32_t filter,
-                                                           EntryDetail detail) {
+                                                           std::uint32_t filter, EntryDetail detail,
+                                                           std::string& failure) {
+    failure.clear();
     const auto cut = pattern.find_last_of('\\');
     if (cut == std::string::npos || cut + 1 == pattern.size()) return nullptr;
     const auto folder = Native(pattern.substr(0, cut));
     if (!folder) return nullptr;
     UniqueFd fd(open(folder->c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     struct stat status {};
-    if (!fd.Valid() || fstat(fd.Get(), &status) != 0) return nullptr;
+    if (!fd.Valid() || fstat(fd.Get(), &status) != 0) {
+        NoteOpenFailure(errno, failure);
+        return nullptr;
+    }
     DIR* dir = fdopendir(fd.Get());
-    if (dir == nullptr) return nullptr;
+    if (dir == nullptr) {
+        NoteOpenFailure(errno, failure);
+        return nullptr;
+    }
     const EntrySource source{fd.Release(), status.st_dev, utcOffset_, detail};
     auto enumeration = std::make_unique<PosixDirEnumeration>(
         dir, source, NamePattern(pattern.substr(cut + 1)), filter);
-    if (!enumeration->Prime()) return nullptr;
-    return enumeration;
+    if (enumeration->Prime()) return enumeration;
+    failure = enumeration->ReadError();
+    return nullptr;
 }
 
 FileStamp PosixFileSystem::FileAge(const std::string& path) {

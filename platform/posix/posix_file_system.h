@@ -17,8 +17,9 @@ class PosixFileSystem : public FileSystem {
     // Keeps its own copy of the map.
     explicit PosixFileSystem(const DriveMap& drives);
 
+    using FileSystem::FindFirst;
     std::unique_ptr<DirEnumeration> FindFirst(const std::string& pattern, std::uint32_t filter,
-                                              EntryDetail detail) override;
+                                              EntryDetail detail, std::string& failure) override;
     FileStamp FileAge(const std::string& path) override;
     bool DirectoryExists(const std::string& path) override;
     bool CreateDirectory(const std::string& path) override;

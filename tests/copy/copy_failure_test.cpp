@@ -1,8 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
+
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "support/copy_fixture.h"
@@ -95,16 +102,70 @@ TEST_F(CopyFailure, FileVanishedSinceItWasListedFails) {
     EXPECT_FALSE(tree.Exists("dst/gone.txt"));
 }
 
-TEST_F(CopyFailure, UnreadableSubfolderContributesNothing) {
+TEST_F(CopyFailure, UnreadableFolderIsListedAsFailed) {
     tree.Write("src/locked/a.txt", "x");
     tree.Write("src/other/b.txt", "x");
     faulty.failFindFirst = [](const std::string& pattern) {
         return pattern.find("locked") != std::string::npos;
     };
     FaultyWalk();
-    EXPECT_EQ(view.lines.size(), 1u);
+    ASSERT_EQ(view.lines.size(), 2u);  // one line for the folder, whichever pass failed
+    EXPECT_EQ(view.lines[0], "D:\\dst\\locked   FAILED: " + FaultyFileSystem::AccessDenied());
+    EXPECT_EQ(view.failed, 1u);
     EXPECT_TRUE(tree.Exists("dst/other/b.txt"));
-    EXPECT_TRUE(view.messages.empty());
+}
+
+TEST_F(CopyFailure, ReadErrorPartWayIsListedAndSubfoldersAreStillWalked) {
+    tree.Write("src/a.txt", "x");
+    tree.Write("src/b.txt", "x");
+    tree.Write("src/sub/c.txt", "x");
+    view.mask = "*.txt";
+    faulty.failReadingAfter = [](const std::string& pattern) -> std::optional<int> {
+        if (pattern == "D:\\src\\*.txt") return 1;
+        return std::nullopt;
+    };
+    FaultyWalk();
+    ASSERT_EQ(view.lines.size(), 3u);
+    EXPECT_EQ(view.lines[1], "D:\\dst   FAILED: " + FaultyFileSystem::InputOutputError());
+    EXPECT_EQ(view.failed, 1u);
+    EXPECT_TRUE(tree.Exists("dst/sub/c.txt"));
+}
+
+TEST_F(CopyFailure, FolderWithoutReadPermissionIsListedAsFailed) {
+    if (geteuid() == 0) GTEST_SKIP() << "root ignores permission bits";
+    tree.Write("src/closed/a.txt", "x");
+    std::filesystem::permissions(tree.Path("src/closed"), std::filesystem::perms::none);
+    Walk();
+    std::filesystem::permissions(tree.Path("src/closed"), std::filesystem::perms::owner_all);
+    ASSERT_EQ(view.lines.size(), 1u);
+    EXPECT_EQ(view.lines[0], "D:\\dst\\closed   FAILED: " + std::string(std::strerror(EACCES)));
+}
+
+// FIFOs, sockets, devices, dangling links and link loops hold no data to back up.
+TEST_F(CopyFailure, EntriesWithoutDataAreNeitherListedNorFailed) {
+    ASSERT_EQ(mkfifo(tree.Path("src/fifo").c_str(), 0644), 0);
+    const int listener = socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const std::string socketPath = tree.Path("src/socket").string();
+    if (listener >= 0 && socketPath.size() < sizeof(address.sun_path)) {
+        socketPath.copy(address.sun_path, socketPath.size());
+        EXPECT_EQ(bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof(address)), 0);
+    }
+    if (listener >= 0) close(listener);
+    std::filesystem::create_symlink("missing", tree.Path("src/dangling"));
+    std::filesystem::create_symlink("loop-b", tree.Path("src/loop-a"));
+    std::filesystem::create_symlink("loop-a", tree.Path("src/loop-b"));
+    tree.Write("src/.hidden", "h");
+    tree.Write("src/locked", "r");
+    std::filesystem::permissions(tree.Path("src/locked"), std::filesystem::perms::owner_read);
+    std::filesystem::create_symlink("locked", tree.Path("src/alias"));
+    Walk();
+    EXPECT_EQ(view.failed, 0u);
+    EXPECT_EQ(view.lines.size(), 3u);
+    EXPECT_EQ(tree.Read("dst/.hidden"), "h");
+    EXPECT_EQ(tree.Read("dst/locked"), "r");
+    EXPECT_EQ(tree.Read("dst/alias"), "r");
 }
 
 TEST_F(CopyFailure, CancelDuringALargeCopyKeepsTheOldFile) {

@@ -4,6 +4,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <map>
 #include <memory>
@@ -30,6 +34,19 @@ class Enumeration : public ::testing::Test {
     }
     void Link(const std::string& target, const std::string& name) {
         ASSERT_EQ(symlink(target.c_str(), drive.tree.Path(name).c_str()), 0);
+    }
+
+    // Descriptors of this process open on the drive's folder, lowest first.
+    std::vector<int> OpenFolderDescriptors() const {
+        std::vector<int> found;
+        for (const auto& link : std::filesystem::directory_iterator("/proc/self/fd")) {
+            std::error_code error;
+            if (std::filesystem::read_symlink(link, error) == drive.tree.Root()) {
+                found.push_back(std::stoi(link.path().filename().string()));
+            }
+        }
+        std::sort(found.begin(), found.end());
+        return found;
     }
 
     TempDrive drive;
@@ -134,8 +151,45 @@ TEST_F(Enumeration, FailsToOpenWithoutAnythingToDeliver) {
     drive.tree.MakeFolder("empty");
     for (const char* pattern : {"D:\\*.doc", "D:\\missing\\*", "D:\\", "D:\\empty\\*", "Q:\\*",
                                 "*.*", "D:\\only.txt\\*"}) {
-        EXPECT_EQ(drive.fs.FindFirst(pattern, kFilterFiles, EntryDetail::Full), nullptr) << pattern;
+        std::string failure = "unset";
+        EXPECT_EQ(drive.fs.FindFirst(pattern, kFilterFiles, EntryDetail::Full, failure), nullptr)
+            << pattern;
+        EXPECT_EQ(failure, "") << pattern;  // nothing there is no failure
     }
+}
+
+TEST_F(Enumeration, FolderThatCannotBeOpenedTellsWhy) {
+    std::string failure;
+    const std::string tooLong = "D:\\" + std::string(300, 'n') + "\\*";
+    EXPECT_EQ(drive.fs.FindFirst(tooLong, kFilterFiles, EntryDetail::Full, failure), nullptr);
+    EXPECT_EQ(failure, std::strerror(ENAMETOOLONG));
+    if (geteuid() == 0) GTEST_SKIP() << "root ignores permission bits";
+    drive.tree.Write("closed/a.txt", "");
+    ASSERT_EQ(chmod(drive.tree.Path("closed").c_str(), 0), 0);
+    EXPECT_EQ(drive.fs.FindFirst("D:\\closed\\*", kFilterFiles, EntryDetail::Full, failure),
+              nullptr);
+    EXPECT_EQ(failure, std::strerror(EACCES));
+    chmod(drive.tree.Path("closed").c_str(), 0700);
+}
+
+// The descriptor of the open folder is swapped for one that cannot be read as a folder,
+// so the next batch of entries fails as a failing disk would.
+TEST_F(Enumeration, ReadErrorIsNotTheEndOfAFolder) {
+    for (int i = 0; i < 1000; ++i) drive.tree.Write(std::to_string(i) + std::string(120, 'f'), "");
+    const std::size_t before = OpenFolderDescriptors().size();
+    auto enumeration = drive.fs.FindFirst("D:\\*", kFilterFiles, EntryDetail::KindOnly);
+    ASSERT_NE(enumeration, nullptr);
+    const std::vector<int> open = OpenFolderDescriptors();
+    ASSERT_EQ(open.size(), before + 1);
+    const int notAFolder = ::open("/dev/null", O_RDONLY);
+    ASSERT_EQ(dup2(notAFolder, open.back()), open.back());
+    close(notAFolder);
+    DirEntry entry;
+    int delivered = 0;
+    while (enumeration->Next(entry)) ++delivered;
+    EXPECT_LT(delivered, 1000);
+    EXPECT_EQ(enumeration->ReadError(), std::strerror(ENOTDIR));
+    EXPECT_FALSE(enumeration->MetNoFolder());
 }
 
 TEST_F(Enumeration, KindOnlyStillTellsFoldersHiddenAndSystemApart) {

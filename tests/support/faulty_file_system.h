@@ -20,8 +20,15 @@ class FaultyFileSystem : public FileSystem {
     // The failure a full disk gives.
     static CopyOutcome DiskFull() { return {false, "No space left on device"}; }
 
-    // True: FindFirst(pattern) fails as if the folder could not be opened.
+    // The reason the system gives for a folder it refuses to open.
+    static std::string AccessDenied() { return "Permission denied"; }
+    static std::string InputOutputError() { return "Input/output error"; }
+
+    // True: FindFirst(pattern) fails as if the folder could not be opened (AccessDenied).
     std::function<bool(const std::string& pattern)> failFindFirst;
+    // A value: the enumeration of pattern delivers that many entries, then fails to read
+    // further (InputOutputError).
+    std::function<std::optional<int>(const std::string& pattern)> failReadingAfter;
     // Applied to every entry an enumeration delivers; false drops the entry.
     std::function<bool(DirEntry& entry)> transformEntry;
     // A value replaces FileAge(path); nullopt passes through.
@@ -43,16 +50,25 @@ class FaultyFileSystem : public FileSystem {
     int copyFileCalls = 0;
     int createDirectoryCalls = 0;
 
+    using FileSystem::FindFirst;
     std::unique_ptr<DirEnumeration> FindFirst(const std::string& pattern, std::uint32_t filter,
-                                              EntryDetail detail) override {
+                                              EntryDetail detail, std::string& failure) override {
         ++findFirstCalls;
-        if (failFindFirst && failFindFirst(pattern)) return nullptr;
-        auto inner = inner_.FindFirst(pattern, filter, detail);
-        if (!inner || !transformEntry) return inner;
-        auto wrapped = std::make_unique<TransformingEnumeration>(std::move(inner), transformEntry);
+        if (failFindFirst && failFindFirst(pattern)) {
+            failure = AccessDenied();
+            return nullptr;
+        }
+        auto inner = inner_.FindFirst(pattern, filter, detail, failure);
+        const std::optional<int> readable =
+            failReadingAfter ? failReadingAfter(pattern) : std::nullopt;
+        if (!readable && (!inner || !transformEntry)) return inner;
+        auto wrapped = std::make_unique<TransformingEnumeration>(
+            std::move(inner), transformEntry ? transformEntry : [](DirEntry&) { return true; },
+            readable);
         // Like the real one, an enumeration with nothing to deliver does not open.
-        if (!wrapped->Prime()) return nullptr;
-        return wrapped;
+        if (wrapped->Prime()) return wrapped;
+        failure = wrapped->ReadError();
+        return nullptr;
     }
 
     FileStamp FileAge(const std::string& path) override {
@@ -95,12 +111,14 @@ class FaultyFileSystem : public FileSystem {
     }
 
   private:
-    // Entries of another enumeration, passed through transformEntry.
+    // Entries of another enumeration (none when it is null), passed through transformEntry,
+    // up to a read failure when one is set.
     class TransformingEnumeration : public DirEnumeration {
       public:
         TransformingEnumeration(std::unique_ptr<DirEnumeration> inner,
-                                std::function<bool(DirEntry&)> transform)
-            : inner_(std::move(inner)), transform_(std::move(transform)) {}
+                                std::function<bool(DirEntry&)> transform,
+                                std::optional<int> readable)
+            : inner_(std::move(inner)), transform_(std::move(transform)), readable_(readable) {}
 
         bool Prime() {
             DirEntry first;
@@ -114,10 +132,21 @@ class FaultyFileSystem : public FileSystem {
             pending_.reset();
             return true;
         }
+        bool MetNoFolder() const override {
+            return readError_.empty() && inner_ && inner_->MetNoFolder();
+        }
+        std::string ReadError() const override {
+            if (!readError_.empty() || !inner_) return readError_;
+            return inner_->ReadError();
+        }
 
       private:
         bool Read(DirEntry& entry) {
-            while (inner_->Next(entry)) {
+            if (readable_ && (*readable_)-- <= 0) {
+                readError_ = InputOutputError();
+                return false;
+            }
+            while (inner_ && inner_->Next(entry)) {
                 if (transform_(entry)) return true;
             }
             return false;
@@ -125,6 +154,8 @@ class FaultyFileSystem : public FileSystem {
 
         std::unique_ptr<DirEnumeration> inner_;
         std::function<bool(DirEntry&)> transform_;
+        std::optional<int> readable_;
+        std::string readError_;
         std::optional<DirEntry> pending_;
     };
 

@@ -45,13 +45,14 @@ TEST(HandlerGuard, ForeignThrowsAreCaughtToo) {
 // Throws from the enumeration of one folder, as a failing disk might.
 class ThrowingFileSystem : public PosixFileSystem {
   public:
+    using PosixFileSystem::FindFirst;
     using PosixFileSystem::PosixFileSystem;
     std::unique_ptr<DirEnumeration> FindFirst(const std::string& pattern, std::uint32_t filter,
-                                              EntryDetail detail) override {
+                                              EntryDetail detail, std::string& failure) override {
         if (failing && pattern.find("\\sub\\") != std::string::npos) {
             throw std::runtime_error("The device is not ready");
         }
-        return PosixFileSystem::FindFirst(pattern, filter, detail);
+        return PosixFileSystem::FindFirst(pattern, filter, detail, failure);
     }
     bool failing = true;
 };
