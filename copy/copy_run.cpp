@@ -5,6 +5,7 @@
 #include "copy/summary_text.h"
 #include "text/date_time_text.h"
 #include "text/text_helpers.h"
+#include "text/utf8_sequence.h"
 
 namespace zarvik3 {
 namespace {
@@ -41,6 +42,12 @@ class RunningScope {
 
 constexpr double kMsPerDay = 86400000.0;
 
+// A whole UTF-8 sequence, so a message never shows half a character.
+std::string FirstCharacter(const std::string& text) {
+    const std::size_t length = MultiByteSequenceAt(text, 0);
+    return text.substr(0, length == 0 ? 1 : length);
+}
+
 }  // namespace
 
 CopyRun::CopyRun(FileSystem& fs, Drives& drives, Clock& clock, CopyView& view,
@@ -66,8 +73,7 @@ void CopyRun::btCopyClick() {
         return;
     }
     if (!DriveAvailable(to.front())) {
-        view_.ShowMessage("Drive " + std::string(1, to.front()) +
-                          " does not exist or is not available");
+        view_.ShowMessage("Drive " + FirstCharacter(to) + " does not exist or is not available");
         return;
     }
     if (from.back() != '\\') {

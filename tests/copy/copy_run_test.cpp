@@ -60,6 +60,12 @@ TEST_F(CopyRunTest, NetworkPathWithoutLetterIsNotUsable) {
     ExpectEndedByMessage("Drive \\ does not exist or is not available");
 }
 
+TEST_F(CopyRunTest, DriveMessageShowsAWholeFirstCharacter) {
+    view.to = "\xc3\xa4pfel";  // äpfel
+    run.btCopyClick();
+    ExpectEndedByMessage("Drive \xc3\xa4 does not exist or is not available");
+}
+
 TEST_F(CopyRunTest, EmptyRemovableDriveIsReported) {
     fakeDrives.types["E:\\"] = kDriveRemovable;
     view.to = "E:\\backup";

@@ -42,12 +42,39 @@ TEST(NamePattern, BehavesAsTheWindowsEnumerationDoes) {
     });
 }
 
-TEST(NamePattern, IgnoresCaseOfAsciiLettersOnly) {
+TEST(NamePattern, IgnoresCaseBeyondAscii) {
     ExpectTable({
         {"*.TXT", {"notes.txt", "NOTES.TXT", "Notes.Txt"}, {"notes.txtx", "notes.tx"}},
         {"report", {"REPORT", "Report"}, {"reports"}},
-        // "ä" and "Ä" differ in UTF-8 bytes and are not folded.
-        {"\xc3\xa4*", {"\xc3\xa4x"}, {"\xc3\x84x"}},
+        {"\xc3\xa4*", {"\xc3\x84pfel.txt", "\xc3\xa4x"}, {"ax", "\xc3\xb6x"}},  // ä, Ä, ö
+        {"\xce\xa3*", {"\xcf\x83\xce\xbf\xcf\x86"}, {"s"}},                     // Σ, σοφ
+    });
+}
+
+TEST(NamePattern, QuestionMarkIsOneWholeCharacter) {
+    ExpectTable({
+        {"?.txt", {"\xc3\xa4.txt", "\xe2\x82\xac.txt", "\xf0\x9f\x98\x80.txt"}, {"ab.txt"}},
+        {"a?b",
+         {"a\xe2\x82\xac"
+          "b"},
+         {"a\xe2\x82"
+          "b"}},  // €, then a cut-off sequence
+    });
+}
+
+TEST(NamePattern, InvalidUtf8MatchesByteForByte) {
+    ExpectTable({
+        {"\xff*",
+         {"\xff",
+          "\xff"
+          "abc"},
+         {"\xfe", "abc"}},
+        {"*\xc3", {"ab\xc3"}, {"ab\xc3\xa4"}},
+        {"?", {"\xff", "\x80"}, {"\xff\xff"}},
+        {"*.txt",
+         {"\xe9"
+          "t\xe9.TXT"},
+         {"\xe9t\xe9.txt\xe9"}},
     });
 }
 
