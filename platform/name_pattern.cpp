@@ -131,10 +131,11 @@ template <typename Units>
 bool NamePattern::Run(const Units& name) const {
     // Every token position the name read so far can have reached, as in a small automaton.
     std::vector<char> states(tokens_.size() + 1, 0);
+    std::vector<char> next(states.size(), 0);
     states[0] = 1;
     for (std::size_t position = 0; position < name.size(); ++position) {
         AddEpsilonMoves(states, name, position);
-        std::vector<char> next(states.size(), 0);
+        std::fill(next.begin(), next.end(), 0);
         bool alive = false;
         for (std::size_t t = 0; t < tokens_.size(); ++t) {
             if (!states[t] || !Consumes(tokens_[t], name[position])) continue;
