@@ -10,7 +10,6 @@
 #include "bench/null_copy_view.h"
 #include "copy/copy_run.h"
 #include "copy/process_values.h"
-#include "platform/locale_items.h"
 #include "platform/platform.h"
 
 namespace {
@@ -33,9 +32,9 @@ int Run(const Options& options) {
     view.exclude = options.exclude;
     view.subfolders = options.subfolders;
     zarvik3::ProcessValues values;
-    const zarvik3::LocaleDateSettings locale = zarvik3::LoadLocaleDateSettings();
     zarvik3::CopyRun run(*platform.fileSystem, *platform.drives, *platform.clock, view, values,
-                         locale);
+                         platform.conditions->Locale());
+    run.RefreshEachRun(*platform.conditions);  // as the window does: part of each run's cost
     run.btCopyClick();
     if (view.endedByMessage) return 1;
     std::cout << view.status << '\n';

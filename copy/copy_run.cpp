@@ -61,6 +61,8 @@ CopyRun::CopyRun(FileSystem& fs, Drives& drives, Clock& clock, CopyView& view,
 void CopyRun::btCopyClick() {
     if (running_) return;
     const RunningScope running(running_);
+    // A disk plugged in since the last run, a daylight-saving change or a new locale.
+    if (conditions_ != nullptr) conditions_->Refresh();
     values_.RunStart = clock_.Now();
     values_.TotalKB = 0;  // a run whose history update failed must not pass its total on
     view_.ClearList();

@@ -8,6 +8,7 @@
 #include "platform/clock.h"
 #include "platform/drives.h"
 #include "platform/file_system.h"
+#include "platform/platform.h"
 #include "text/locale_date_settings.h"
 
 namespace zarvik3 {
@@ -17,6 +18,9 @@ class CopyRun {
   public:
     CopyRun(FileSystem& fs, Drives& drives, Clock& clock, CopyView& view, ProcessValues& values,
             const LocaleDateSettings& locale);
+
+    // From then on each run first takes the volumes, time zone and date forms again.
+    void RefreshEachRun(RunConditions& conditions) { conditions_ = &conditions; }
 
     void btCopyClick();
     bool DriveAvailable(char letter);
@@ -30,6 +34,7 @@ class CopyRun {
     CopyView& view_;
     ProcessValues& values_;
     TreeCopy walk_;
+    RunConditions* conditions_ = nullptr;
     bool running_ = false;  // a Copy pressed again while events are pumped is ignored
 };
 

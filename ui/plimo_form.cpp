@@ -58,6 +58,7 @@ TPlimoForm::TPlimoForm(Platform& platform, ProcessValues& values, const LocaleDa
       programFolder_(std::move(programFolder)),
       guard_(messages),
       run_(*platform.fileSystem, *platform.drives, *platform.clock, *this, values, locale) {
+    if (platform.conditions) run_.RefreshEachRun(*platform.conditions);
     InitFormResources();
     setObjectName(QStringLiteral("PlimoForm"));
     setWindowTitle(QStringLiteral("Zarvik3 File Copy"));

@@ -4,7 +4,6 @@
 #include <QDir>
 
 #include "copy/process_values.h"
-#include "platform/locale_items.h"
 #include "platform/platform.h"
 #include "ui/about_boxer.h"
 #include "ui/folder_chooser.h"
@@ -16,9 +15,10 @@ namespace zarvik3 {
 int RunProgram(QApplication& application) {
     // The name only, not a display name, which Qt would append to every window caption.
     QApplication::setApplicationName(QStringLiteral("Zarvik3"));
-    const LocaleDateSettings locale = LoadLocaleDateSettings();
     const QString settingsPath = QCoreApplication::applicationDirPath() + "/settings.ini";
     Platform platform = CreatePlatform(QDir::toNativeSeparators(settingsPath).toStdString());
+    // Updated in place at each run, so the list and the history follow the locale.
+    const LocaleDateSettings& locale = platform.conditions->Locale();
     ProcessValues values;
     MessageBoxSink messages;
     QtFolderChooser chooser;

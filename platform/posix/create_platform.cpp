@@ -5,21 +5,34 @@
 #include "platform/posix/posix_file_system.h"
 #include "platform/posix/posix_platform.h"
 #include "platform/posix/posix_profile_file.h"
+#include "platform/posix/posix_run_conditions.h"
 
 namespace zarvik3 {
+namespace {
 
-Platform CreatePlatform(const std::string& nativeSettingsPath) {
-    return CreatePosixPlatform(
-        std::make_shared<const DriveMap>(DriveMap::FromSystem(nativeSettingsPath)));
-}
-
-Platform CreatePosixPlatform(std::shared_ptr<const DriveMap> drives) {
+Platform CreateOverMap(std::shared_ptr<DriveMap> drives,
+                       std::optional<std::string> nativeSettingsPath) {
     Platform platform;
-    platform.fileSystem = std::make_unique<PosixFileSystem>(drives);
+    auto fileSystem = std::make_unique<PosixFileSystem>(drives);
+    platform.conditions =
+        std::make_unique<PosixRunConditions>(drives, std::move(nativeSettingsPath), *fileSystem);
+    platform.fileSystem = std::move(fileSystem);
     platform.drives = std::make_unique<PosixDrives>(drives);
     platform.profiles = std::make_unique<PosixProfileFile>(drives);
     platform.clock = std::make_unique<PosixClock>();
     return platform;
+}
+
+}  // namespace
+
+Platform CreatePlatform(const std::string& nativeSettingsPath) {
+    return CreateOverMap(std::make_shared<DriveMap>(DriveMap::FromSystem(nativeSettingsPath)),
+                         nativeSettingsPath);
+}
+
+Platform CreatePosixPlatform(std::shared_ptr<const DriveMap> drives) {
+    // The caller's map stays as given; only the time zone and the locale are taken again.
+    return CreateOverMap(std::make_shared<DriveMap>(*drives), std::nullopt);
 }
 
 }  // namespace zarvik3

@@ -28,23 +28,51 @@ bool Covers(const std::string& root, const std::string& path) {
            (path.size() == root.size() || path[root.size()] == '/');
 }
 
+// Without a better identity, a volume is known by where it is mounted.
+std::vector<MountedVolume> VolumesKeyedByMountPoint(const std::vector<std::string>& mountPoints) {
+    std::vector<MountedVolume> volumes;
+    for (const std::string& mountPoint : mountPoints) volumes.push_back({mountPoint, mountPoint});
+    return volumes;
+}
+
 }  // namespace
 
 DriveMap::DriveMap(const std::map<char, std::string>& explicitRoots,
-                   const std::vector<std::string>& mountedVolumes) {
+                   const std::vector<std::string>& mountedVolumes)
+    : DriveMap(explicitRoots, {}, VolumesKeyedByMountPoint(mountedVolumes)) {}
+
+DriveMap::DriveMap(const std::map<char, std::string>& explicitRoots,
+                   const std::map<char, std::string>& remembered,
+                   const std::vector<MountedVolume>& mountedVolumes) {
     roots_[2] = "/";
     for (const auto& [letter, root] : explicitRoots) {
         const auto index = LetterIndex(letter);
         if (index && IsAbsoluteNativePath(root)) roots_[*index] = NormalNativePath(root);
     }
-    std::size_t next = 3;  // D:
-    for (const std::string& volume : mountedVolumes) {
-        if (!IsAbsoluteNativePath(volume)) continue;
-        const std::string root = NormalNativePath(volume);
+    std::vector<MountedVolume> volumes;
+    for (const MountedVolume& volume : mountedVolumes) {
+        if (!IsAbsoluteNativePath(volume.mountPoint)) continue;
+        const std::string root = NormalNativePath(volume.mountPoint);
         if (std::find(roots_.begin(), roots_.end(), root) != roots_.end()) continue;
-        while (next < roots_.size() && roots_[next]) ++next;
+        volumes.push_back({root, volume.key});
+    }
+    std::array<bool, 26> reserved{};
+    for (const auto& [letter, key] : remembered) {
+        const auto index = LetterIndex(letter);
+        if (!index || roots_[*index]) continue;
+        reserved[*index] = true;
+        const auto owner = std::find_if(volumes.begin(), volumes.end(),
+                                        [&](const MountedVolume& v) { return v.key == key; });
+        if (owner == volumes.end()) continue;
+        roots_[*index] = owner->mountPoint;
+        volumes.erase(owner);
+    }
+    std::size_t next = 3;  // D:
+    for (const MountedVolume& volume : volumes) {
+        while (next < roots_.size() && (roots_[next] || reserved[next])) ++next;
         if (next == roots_.size()) break;
-        roots_[next] = root;
+        roots_[next] = volume.mountPoint;
+        newAssignments_[LetterAt(next)] = volume.key;
     }
 }
 

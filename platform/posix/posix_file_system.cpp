@@ -8,6 +8,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <ctime>
 #include <utility>
 
 #include "platform/name_pattern.h"
@@ -52,6 +53,11 @@ PosixFileSystem::PosixFileSystem(std::shared_ptr<const DriveMap> drives)
 
 PosixFileSystem::PosixFileSystem(const DriveMap& drives)
     : PosixFileSystem(std::make_shared<const DriveMap>(drives)) {}
+
+void PosixFileSystem::TakeUtcOffset() {
+    tzset();  // the system's zone may have been set anew since the last run
+    utcOffset_ = CurrentUtcOffset();
+}
 
 std::optional<std::string> PosixFileSystem::Native(const std::string& folderText) const {
     if (!drives_) return std::nullopt;

@@ -28,11 +28,14 @@ class PosixFileSystem : public FileSystem {
     bool SameFolder(const std::string& a, const std::string& b) override;
     bool SetCurrentDirectory(const std::string& path) override;
 
+    // Takes the time zone offset again, as a run starts.
+    void TakeUtcOffset();
+
   private:
     std::optional<std::string> Native(const std::string& folderText) const;
 
     std::shared_ptr<const DriveMap> drives_;
-    // Taken once, so that a source and its copy shift together whatever the season.
+    // Fixed for a run, so that a source and its copy shift together whatever the season.
     std::int64_t utcOffset_;
 };
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
 #include "copy/copy_run.h"
@@ -71,6 +72,27 @@ TEST_F(CopyRunTest, EmptyRemovableDriveIsReported) {
     view.to = "E:\\backup";
     run.btCopyClick();
     ExpectEndedByMessage("Drive E does not exist or is not available");
+}
+
+// A disk plugged in after start: the run takes the drives again before it checks the letter.
+TEST_F(CopyRunTest, EachRunRefreshesItsConditionsBeforeTheDriveCheck) {
+    struct Conditions : RunConditions {
+        void Refresh() override { onRefresh(); }
+        const LocaleDateSettings& Locale() const override { return locale; }
+        std::function<void()> onRefresh;
+        LocaleDateSettings locale;
+    } conditions;
+    int refreshes = 0;
+    conditions.onRefresh = [&] {
+        ++refreshes;
+        fakeDrives.types["E:\\"] = kDriveFixed;
+    };
+    run.RefreshEachRun(conditions);
+    view.to = "E:\\backup";
+    run.btCopyClick();
+    EXPECT_TRUE(view.messages.empty());
+    run.btCopyClick();
+    EXPECT_EQ(refreshes, 2);
 }
 
 TEST_F(CopyRunTest, FromTextGetsItsBackslashBeforeTheWalk) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 
 namespace zarvik3 {
@@ -24,6 +25,30 @@ TEST(DriveMapLetters, ExplicitEntriesWinAndNonsenseIsIgnored) {
     const DriveMap map({{'C', "/home/me"}, {'D', "relative/path"}, {'5', "/x"}}, {});
     EXPECT_EQ(map.Root('C'), Text("/home/me"));
     EXPECT_EQ(map.Root('D'), std::nullopt);
+}
+
+TEST(DriveMapLetters, ARememberedLetterFollowsItsVolumeWhateverElseIsMounted) {
+    // A stick that sorts first must not take over the letter of the backup disk.
+    const DriveMap map({}, {{'D', "uuid:DISK"}},
+                       {{"/media/me/AAA-STICK", "uuid:STICK"}, {"/media/me/DISK", "uuid:DISK"}});
+    EXPECT_EQ(map.Root('D'), Text("/media/me/DISK"));
+    EXPECT_EQ(map.Root('E'), Text("/media/me/AAA-STICK"));
+    EXPECT_EQ(map.NewAssignments(), (std::map<char, std::string>{{'E', "uuid:STICK"}}));
+}
+
+TEST(DriveMapLetters, AnAbsentVolumeKeepsItsLetterFromOthers) {
+    const DriveMap map({}, {{'d', "uuid:GONE"}, {'F', "uuid:STICK"}},
+                       {{"/media/me/NEW", "uuid:NEW"}, {"/media/me/STICK", "uuid:STICK"}});
+    EXPECT_EQ(map.Root('D'), std::nullopt);
+    EXPECT_EQ(map.Root('E'), Text("/media/me/NEW"));
+    EXPECT_EQ(map.Root('F'), Text("/media/me/STICK"));
+}
+
+TEST(DriveMapLetters, AnExplicitEntryWinsOverARememberedLetter) {
+    const DriveMap map({{'D', "/srv/backup"}}, {{'D', "uuid:DISK"}},
+                       {{"/media/me/DISK", "uuid:DISK"}});
+    EXPECT_EQ(map.Root('D'), Text("/srv/backup"));
+    EXPECT_EQ(map.Root('E'), Text("/media/me/DISK"));
 }
 
 TEST(DriveMapToNative, MapsFolderTexts) {
