@@ -5,12 +5,14 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "support/copy_fixture.h"
 #include "support/faulty_file_system.h"
@@ -133,12 +135,19 @@ TEST_F(CopyFailure, ReadErrorPartWayIsListedAndSubfoldersAreStillWalked) {
 
 TEST_F(CopyFailure, FolderWithoutReadPermissionIsListedAsFailed) {
     if (geteuid() == 0) GTEST_SKIP() << "root ignores permission bits";
+    using std::filesystem::perms;
     tree.Write("src/closed/a.txt", "x");
-    std::filesystem::permissions(tree.Path("src/closed"), std::filesystem::perms::none);
+    tree.Write("src/unsearchable/b.txt", "x");  // names can be read, their files not reached
+    std::filesystem::permissions(tree.Path("src/closed"), perms::none);
+    std::filesystem::permissions(tree.Path("src/unsearchable"), perms::owner_read);
     Walk();
-    std::filesystem::permissions(tree.Path("src/closed"), std::filesystem::perms::owner_all);
-    ASSERT_EQ(view.lines.size(), 1u);
-    EXPECT_EQ(view.lines[0], "D:\\dst\\closed   FAILED: " + std::string(std::strerror(EACCES)));
+    std::filesystem::permissions(tree.Path("src/closed"), perms::owner_all);
+    std::filesystem::permissions(tree.Path("src/unsearchable"), perms::owner_all);
+    const std::string reason = "   FAILED: " + std::string(std::strerror(EACCES));
+    std::sort(view.lines.begin(), view.lines.end());
+    EXPECT_EQ(view.lines, (std::vector<std::string>{"D:\\dst\\closed" + reason,
+                                                    "D:\\dst\\unsearchable" + reason}));
+    EXPECT_EQ(view.failed, 2u);
 }
 
 // FIFOs, sockets, devices, dangling links and link loops hold no data to back up.
