@@ -165,27 +165,27 @@ void TreeCopy::FileSearch(const std::string& pathName, const std::string& mask,
 void TreeCopy::Visit(const std::string& pathName, const std::string& mask, bool includeSubfolders,
                      Walk& walk) {
     const Folder folder = ReadFolder(walk, pathName);
-    const PassEnd files = ForEachEntry(walk, folder.source + mask, kFilterFiles, EntryDetail::Full,
-                                       [&](const DirEntry& entry) {
-                                           if (HoldsData(entry)) HandleFile(walk, folder, entry);
-                                       });
+    const auto handleFile = [&](const DirEntry& entry) {
+        if (HoldsData(entry)) HandleFile(walk, folder, entry);
+    };
+    const PassEnd files =
+        ForEachEntry(walk, folder.source + mask, kFilterFiles, EntryDetail::Full, handleFile);
     if (!files.failure.empty()) ListFailedFolder(walk, folder, files.failure);
     if (!includeSubfolders || values_.CancelRequested || files.leaf) return;
+    const auto visitSubfolder = [&](const DirEntry& entry) {
+        if (!IsWalkable(entry)) return;
+        if (HoldsBackslash(entry.name)) {
+            view_.AppendLine(folder.destination + entry.name);
+            view_.MarkLastLineFailed(kBackslashReason);
+            return;
+        }
+        const std::string subfolder = folder.source + entry.name;
+        // A destination inside the source would otherwise be copied into itself.
+        if (fs_.SameFolder(subfolder, folder.root)) return;
+        Visit(subfolder, mask, true, walk);
+    };
     const PassEnd folders = ForEachEntry(walk, folder.source + "*.*", kFilterFolders,
-                                         EntryDetail::KindOnly, [&](const DirEntry& entry) {
-                                             if (!IsWalkable(entry)) return;
-                                             if (HoldsBackslash(entry.name)) {
-                                                 view_.AppendLine(folder.destination + entry.name);
-                                                 view_.MarkLastLineFailed(kBackslashReason);
-                                                 return;
-                                             }
-                                             const std::string subfolder =
-                                                 folder.source + entry.name;
-                                             // A destination inside the source would otherwise be
-                                             // copied into itself.
-                                             if (fs_.SameFolder(subfolder, folder.root)) return;
-                                             Visit(subfolder, mask, true, walk);
-                                         });
+                                         EntryDetail::KindOnly, visitSubfolder);
     // One line per folder, however many of its passes failed.
     if (files.failure.empty() && !folders.failure.empty()) {
         ListFailedFolder(walk, folder, folders.failure);
