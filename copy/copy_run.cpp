@@ -52,7 +52,8 @@ std::string FirstCharacter(const std::string& text) {
 
 CopyRun::CopyRun(FileSystem& fs, Drives& drives, Clock& clock, CopyView& view,
                  ProcessValues& values, const LocaleDateSettings& locale)
-    : drives_(drives),
+    : fs_(fs),
+      drives_(drives),
       clock_(clock),
       view_(view),
       values_(values),
@@ -63,6 +64,7 @@ void CopyRun::btCopyClick() {
     const RunningScope running(running_);
     // A disk plugged in since the last run, a daylight-saving change or a new locale.
     if (conditions_ != nullptr) conditions_->Refresh();
+    fs_.Refresh();
     values_.RunStart = clock_.Now();
     values_.TotalKB = 0;  // a run whose history update failed must not pass its total on
     view_.ClearList();

@@ -19,7 +19,7 @@ class CopyRun {
     CopyRun(FileSystem& fs, Drives& drives, Clock& clock, CopyView& view, ProcessValues& values,
             const LocaleDateSettings& locale);
 
-    // From then on each run first takes the volumes, time zone and date forms again.
+    // From then on each run first takes the volumes and date forms again.
     void RefreshEachRun(RunConditions& conditions) { conditions_ = &conditions; }
 
     void btCopyClick();
@@ -29,6 +29,7 @@ class CopyRun {
     void ShowSummary();
 
   private:
+    FileSystem& fs_;
     Drives& drives_;
     Clock& clock_;
     CopyView& view_;

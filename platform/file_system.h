@@ -96,6 +96,10 @@ class FileSystem {
     virtual bool SameFolder(const std::string& a, const std::string& b) = 0;
 
     virtual bool SetCurrentDirectory(const std::string& path) = 0;
+
+    // Takes again what the system may have changed since the last run (the time zone
+    // offset); called as each run starts.
+    virtual void Refresh() {}
 };
 
 // Creates every missing folder on path, outermost first. A trailing backslash is ignored;

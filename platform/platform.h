@@ -11,8 +11,8 @@
 
 namespace zarvik3 {
 
-// What may change while the program is open: the mounted volumes behind the drive letters,
-// the time zone offset (daylight saving) and the locale's date forms.
+// What may change while the program is open: the mounted volumes behind the drive letters
+// and the locale's date forms. (The file system takes the time zone offset itself.)
 class RunConditions {
   public:
     virtual ~RunConditions() = default;

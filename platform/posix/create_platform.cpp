@@ -13,10 +13,9 @@ namespace {
 Platform CreateOverMap(std::shared_ptr<DriveMap> drives,
                        std::optional<std::string> nativeSettingsPath) {
     Platform platform;
-    auto fileSystem = std::make_unique<PosixFileSystem>(drives);
     platform.conditions =
-        std::make_unique<PosixRunConditions>(drives, std::move(nativeSettingsPath), *fileSystem);
-    platform.fileSystem = std::move(fileSystem);
+        std::make_unique<PosixRunConditions>(drives, std::move(nativeSettingsPath));
+    platform.fileSystem = std::make_unique<PosixFileSystem>(drives);
     platform.drives = std::make_unique<PosixDrives>(drives);
     platform.profiles = std::make_unique<PosixProfileFile>(drives);
     platform.clock = std::make_unique<PosixClock>();

@@ -54,7 +54,7 @@ PosixFileSystem::PosixFileSystem(std::shared_ptr<const DriveMap> drives)
 PosixFileSystem::PosixFileSystem(const DriveMap& drives)
     : PosixFileSystem(std::make_shared<const DriveMap>(drives)) {}
 
-void PosixFileSystem::TakeUtcOffset() {
+void PosixFileSystem::Refresh() {
     tzset();  // the system's zone may have been set anew since the last run
     utcOffset_ = CurrentUtcOffset();
 }

@@ -28,8 +28,7 @@ class PosixFileSystem : public FileSystem {
     bool SameFolder(const std::string& a, const std::string& b) override;
     bool SetCurrentDirectory(const std::string& path) override;
 
-    // Takes the time zone offset again, as a run starts.
-    void TakeUtcOffset();
+    void Refresh() override;
 
   private:
     std::optional<std::string> Native(const std::string& folderText) const;

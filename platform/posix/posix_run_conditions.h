@@ -6,17 +6,16 @@
 
 #include "platform/platform.h"
 #include "platform/posix/drive_map.h"
-#include "platform/posix/posix_file_system.h"
 
 namespace zarvik3 {
 
 // Reads the mount table (with the settings file's [Drives] section) into the shared drive
-// map, the time zone offset into the file system and the locale's date forms, at each run.
+// map and the locale's date forms, at each run.
 class PosixRunConditions : public RunConditions {
   public:
     // Without a settings path the drive map is left as it is (a map fixed by the caller).
     PosixRunConditions(std::shared_ptr<DriveMap> drives,
-                       std::optional<std::string> nativeSettingsPath, PosixFileSystem& fileSystem);
+                       std::optional<std::string> nativeSettingsPath);
 
     void Refresh() override;
     const LocaleDateSettings& Locale() const override { return locale_; }
@@ -24,7 +23,6 @@ class PosixRunConditions : public RunConditions {
   private:
     std::shared_ptr<DriveMap> drives_;
     std::optional<std::string> nativeSettingsPath_;
-    PosixFileSystem& fileSystem_;
     LocaleDateSettings locale_;
 };
 

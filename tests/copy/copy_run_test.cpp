@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <ctime>
+#include <filesystem>
 #include <functional>
 #include <string>
 
@@ -93,6 +96,20 @@ TEST_F(CopyRunTest, EachRunRefreshesItsConditionsBeforeTheDriveCheck) {
     EXPECT_TRUE(view.messages.empty());
     run.btCopyClick();
     EXPECT_EQ(refreshes, 2);
+}
+
+TEST_F(CopyRunTest, EachRunTakesTheTimeZoneAgain) {
+    tree.Write("src/a.txt", "x", 1600000000);
+    view.to = "D:\\dst";
+    run.btCopyClick();
+    const std::string before = view.lines.at(0);
+    std::filesystem::remove(tree.Path("dst/a.txt"));
+    const std::string zone = std::getenv("TZ");
+    setenv("TZ", "Asia/Tokyo", 1);  // as if the machine had moved, or the clocks gone forward
+    run.btCopyClick();
+    setenv("TZ", zone.c_str(), 1);
+    tzset();
+    EXPECT_NE(view.lines.at(0), before);
 }
 
 TEST_F(CopyRunTest, FromTextGetsItsBackslashBeforeTheWalk) {

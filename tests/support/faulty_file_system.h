@@ -110,6 +110,8 @@ class FaultyFileSystem : public FileSystem {
         return inner_.SetCurrentDirectory(path);
     }
 
+    void Refresh() override { inner_.Refresh(); }
+
   private:
     // Entries of another enumeration (none when it is null), passed through transformEntry,
     // up to a read failure when one is set.
