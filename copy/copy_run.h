@@ -22,9 +22,11 @@ class CopyRun {
     bool DriveAvailable(char letter);
     // Throws EConvertError "Not a valid drive letter".
     bool DiskInDrive(char letter);
+    void FlushCopies();
     void ShowSummary();
 
   private:
+    FileSystem& fs_;
     Drives& drives_;
     Clock& clock_;
     CopyView& view_;

@@ -1,12 +1,16 @@
 #pragma once
 
+#include <sys/types.h>
+
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
 
 #include "platform/file_system.h"
 #include "platform/posix/drive_map.h"
+#include "platform/posix/written_volumes.h"
 
 namespace zarvik3 {
 
@@ -21,18 +25,24 @@ class PosixFileSystem : public FileSystem {
                                               EntryDetail detail) override;
     FileStamp FileAge(const std::string& path) override;
     bool DirectoryExists(const std::string& path) override;
-    bool CreateDirectory(const std::string& path) override;
+    DestinationState StateOf(const std::string& path) override;
+    CopyOutcome CreateDirectory(const std::string& path, const std::string& like) override;
     CopyOutcome CopyFile(const std::string& source, const std::string& destination,
                          CopyProgress& progress) override;
+    void SweepLeftovers(const std::string& folder) override;
+    CopyOutcome Flush() override;
     bool SameFolder(const std::string& a, const std::string& b) override;
     bool SetCurrentDirectory(const std::string& path) override;
 
   private:
     std::optional<std::string> Native(const std::string& folderText) const;
+    std::int64_t ResolutionOf(const std::string& native, dev_t device);
 
     std::shared_ptr<const DriveMap> drives_;
     // Taken once, so that a source and its copy shift together whatever the season.
     std::int64_t utcOffset_;
+    std::map<dev_t, std::int64_t> resolutions_;
+    WrittenVolumes written_;
 };
 
 }  // namespace zarvik3
