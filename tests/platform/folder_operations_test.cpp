@@ -51,6 +51,21 @@ TEST_F(FolderOperations, ForceDirectoriesStopsAtTheFirstFailure) {
     EXPECT_FALSE(drive.tree.Exists("x"));
 }
 
+TEST_F(FolderOperations, NewFoldersAreNoMoreOpenThanTheirModels) {
+    drive.tree.MakeFolder("src/a/b");
+    ASSERT_EQ(chmod(drive.tree.Path("src/a").c_str(), 0750), 0);
+    ASSERT_EQ(chmod(drive.tree.Path("src/a/b").c_str(), 0700), 0);
+    ASSERT_TRUE(ForceDirectories(drive.fs, "D:\\top\\a\\b", "D:\\src\\a\\b", 1).ok);
+    const auto bits = [this](const char* path) {
+        struct stat status {};
+        stat(drive.tree.Path(path).c_str(), &status);
+        return status.st_mode & 07777;
+    };
+    EXPECT_EQ(bits("top/a/b"), 0700u);
+    EXPECT_EQ(bits("top/a"), 0750u);
+    EXPECT_EQ(bits("top"), 0700u);  // above the copied tree: the user's own
+}
+
 TEST_F(FolderOperations, FileAgeAndDirectoryExistsTellFilesFromFolders) {
     drive.tree.Write("file", "", 1600000000);
     drive.tree.MakeFolder("folder");
