@@ -87,7 +87,7 @@ CopyOutcome EnsureFolder(WalkState& walk, const Folder& folder) {
     const auto levels = static_cast<std::size_t>(std::count(below.begin(), below.end(), '\\'));
     CopyOutcome made = ForceDirectories(walk.fs, folder.destination, folder.source, levels);
     if (made.ok) walk.knownFolder = folder.destination;
-    if (made.reason.empty()) made.reason = "folder could not be created";
+    if (!made.ok && made.reason.empty()) made.reason = "folder could not be created";
     return made;
 }
 

@@ -127,13 +127,28 @@ bool PosixFileSystem::DirectoryExists(const std::string& path) {
 DestinationState PosixFileSystem::StateOf(const std::string& path) {
     DestinationState state;
     const auto native = Native(path);
-    const auto status = StatusOf(native);
+    const auto status = native ? StatusInVisitedFolder(*native) : std::nullopt;
     if (!status || S_ISDIR(status->st_mode)) return state;
     state.stamp = StampOfNativeTime(status->st_mtim.tv_sec, utcOffset_);
     state.fineTime = {status->st_mtim.tv_sec, status->st_mtim.tv_nsec};
     state.size = static_cast<std::uint64_t>(status->st_size);
     state.resolution = ResolutionOf(*native, status->st_dev);
     return state;
+}
+
+// A name in the folder swept last is looked up from that folder's descriptor, which spares
+// the kernel walking the whole path again for each file of a rescan.
+std::optional<struct stat> PosixFileSystem::StatusInVisitedFolder(const std::string& native) {
+    const std::size_t slash = native.rfind('/');
+    if (!visitedFolder_.Valid() || slash != visitedPath_.size() ||
+        native.compare(0, slash, visitedPath_) != 0) {
+        return StatusOf(native);
+    }
+    struct stat status {};
+    if (fstatat(visitedFolder_.Get(), native.c_str() + slash + 1, &status, 0) != 0) {
+        return std::nullopt;
+    }
+    return status;
 }
 
 // Asked once per volume: a status call of the volume per file would slow a rescan.
@@ -172,11 +187,13 @@ CopyOutcome PosixFileSystem::CopyFile(const std::string& source, const std::stri
 void PosixFileSystem::SweepLeftovers(const std::string& folder) {
     const auto native = Native(folder);
     if (!native) return;
-    const UniqueFd fd(OpenFolder(*native));
-    if (fd.Valid()) zarvik3::SweepLeftovers(fd.Get(), IsPartFileName);
+    visitedFolder_.Reset(OpenFolder(*native));
+    visitedPath_ = *native;
+    if (visitedFolder_.Valid()) zarvik3::SweepLeftovers(visitedFolder_.Get(), IsPartFileName);
 }
 
 CopyOutcome PosixFileSystem::Flush() {
+    visitedFolder_.Reset();
     return Outcome(written_.SyncAll());
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <sys/stat.h>
 #include <sys/types.h>
 
 #include <cstdint>
@@ -10,6 +11,7 @@
 
 #include "platform/file_system.h"
 #include "platform/posix/drive_map.h"
+#include "platform/posix/unique_fd.h"
 #include "platform/posix/written_volumes.h"
 
 namespace zarvik3 {
@@ -37,12 +39,16 @@ class PosixFileSystem : public FileSystem {
   private:
     std::optional<std::string> Native(const std::string& folderText) const;
     std::int64_t ResolutionOf(const std::string& native, dev_t device);
+    std::optional<struct stat> StatusInVisitedFolder(const std::string& native);
 
     std::shared_ptr<const DriveMap> drives_;
     // Taken once, so that a source and its copy shift together whatever the season.
     std::int64_t utcOffset_;
     std::map<dev_t, std::int64_t> resolutions_;
     WrittenVolumes written_;
+    // The destination folder the walk visits now, held open while it is there.
+    UniqueFd visitedFolder_;
+    std::string visitedPath_;
 };
 
 }  // namespace zarvik3
