@@ -85,6 +85,7 @@ void CopyRun::btCopyClick() {
         view_.SetFromText(from);
     }
     walk_.FileSearch(from, view_.MaskText(), view_.IncludeSubfolders());
+    FlushCopies();
     ShowSummary();
     if (values_.TotalKB > 0) view_.RecordLastCopy();
     values_.LastFromDir = view_.FromText();
@@ -118,6 +119,14 @@ bool CopyRun::DiskInDrive(char letter) {
     }
     view_.ProcessEvents();
     return size != -1;
+}
+
+// A run that says done has its copies on the disk, not only in the cache.
+void CopyRun::FlushCopies() {
+    const CopyOutcome flushed = fs_.Flush();
+    if (flushed.ok) return;
+    view_.AppendLine(view_.ToText());
+    view_.MarkLastLineFailed("   FAILED: not written to the disk: " + flushed.reason);
 }
 
 void CopyRun::ShowSummary() {

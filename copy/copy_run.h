@@ -26,6 +26,7 @@ class CopyRun {
     bool DriveAvailable(char letter);
     // Throws EConvertError "Not a valid drive letter".
     bool DiskInDrive(char letter);
+    void FlushCopies();
     void ShowSummary();
 
   private:

@@ -1,7 +1,9 @@
 #include "copy/tree_copy.h"
 
+#include <algorithm>
 #include <utility>
 
+#include "copy/copy_decision.h"
 #include "copy/exclusions.h"
 #include "copy/pumping_progress.h"
 #include "platform/file_stamp.h"
@@ -103,9 +105,15 @@ void AppendListLine(WalkState& walk, const std::string& target, FileStamp time) 
     walk.view.AppendLine(target + "   " + FormatDateTimeText(StampToDateTime(time), walk.locale));
 }
 
-void EnsureFolder(WalkState& walk, const std::string& folder) {
-    if (walk.knownFolder == folder) return;
-    if (ForceDirectories(walk.fs, folder)) walk.knownFolder = folder;
+// Missing destination folders take the bits of the source folders they copy.
+CopyOutcome EnsureFolder(WalkState& walk, const Folder& folder) {
+    if (walk.knownFolder == folder.destination) return {};
+    const std::string below = folder.source.substr(std::min(walk.rootLength, folder.source.size()));
+    const auto levels = static_cast<std::size_t>(std::count(below.begin(), below.end(), '\\'));
+    CopyOutcome made = ForceDirectories(walk.fs, folder.destination, folder.source, levels);
+    if (made.ok) walk.knownFolder = folder.destination;
+    if (!made.ok && made.reason.empty()) made.reason = "folder could not be created";
+    return made;
 }
 
 void CopyOne(WalkState& walk, const std::string& source, const std::string& target,
@@ -131,10 +139,11 @@ void HandleFile(WalkState& walk, const Folder& folder, const DirEntry& entry) {
         walk.view.MarkLastLineFailed(kBackslashReason);
         return;
     }
-    const FileStamp age = walk.fs.FileAge(target);
-    if (age != kNoFile && entry.time <= age) return;
-    if (age == kNoFile) EnsureFolder(walk, folder.destination);
+    const DestinationState state = walk.fs.StateOf(target);
+    if (!NeedsCopy(entry, state)) return;
+    const CopyOutcome made = state.stamp == kNoFile ? EnsureFolder(walk, folder) : CopyOutcome{};
     AppendListLine(walk, target, entry.time);
+    if (!made.ok) return walk.view.MarkLastLineFailed("   FAILED: " + made.reason);
     CopyOne(walk, folder.source + entry.name, target, entry.size);
 }
 
@@ -165,6 +174,7 @@ void TreeCopy::FileSearch(const std::string& pathName, const std::string& mask,
 void TreeCopy::Visit(const std::string& pathName, const std::string& mask, bool includeSubfolders,
                      Walk& walk) {
     const Folder folder = ReadFolder(walk, pathName);
+    fs_.SweepLeftovers(folder.destination);
     const auto handleFile = [&](const DirEntry& entry) {
         if (HoldsData(entry)) HandleFile(walk, folder, entry);
     };

@@ -36,6 +36,17 @@ CivilDate CivilFromDays(std::int64_t days) {
 
 }  // namespace
 
+FileTime TruncatedTime(FileTime time, std::int64_t resolution) {
+    if (resolution <= 1) return time;
+    constexpr std::int64_t kPerSecond = 1000000000;
+    if (resolution < kPerSecond) {
+        time.nanoseconds -= time.nanoseconds % resolution;
+        return time;
+    }
+    const std::int64_t seconds = resolution / kPerSecond;
+    return {FloorDiv(time.seconds, seconds) * seconds, 0};
+}
+
 FileStamp StampFromLocalSeconds(std::int64_t localSeconds) {
     return FloorDiv(localSeconds, 2) * 2;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <compare>
 #include <cstdint>
 #include <optional>
 
@@ -14,6 +15,16 @@ using FileStamp = std::int64_t;
 
 // File age of a name under which no file exists (or a folder stands).
 constexpr FileStamp kNoFile = -1;
+
+// A last-write time in UTC as the file system keeps it.
+struct FileTime {
+    std::int64_t seconds = 0;
+    std::int64_t nanoseconds = 0;
+    auto operator<=>(const FileTime&) const = default;
+};
+
+// The time cut down to whole ticks of resolution nanoseconds (at least 1).
+FileTime TruncatedTime(FileTime time, std::int64_t resolution);
 
 FileStamp StampFromLocalSeconds(std::int64_t localSeconds);
 

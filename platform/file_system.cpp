@@ -10,6 +10,12 @@ std::string WithoutTrailingBackslashes(std::string path) {
     return path;
 }
 
+std::string ParentOf(const std::string& path) {
+    const auto cut = path.find_last_of('\\');
+    return cut == std::string::npos ? std::string()
+                                    : WithoutTrailingBackslashes(path.substr(0, cut));
+}
+
 // The missing folders of path, innermost first.
 std::vector<std::string> MissingFolders(FileSystem& fs, const std::string& path) {
     std::vector<std::string> missing;
@@ -25,13 +31,21 @@ std::vector<std::string> MissingFolders(FileSystem& fs, const std::string& path)
 
 }  // namespace
 
-bool ForceDirectories(FileSystem& fs, const std::string& path) {
+CopyOutcome ForceDirectories(FileSystem& fs, const std::string& path, const std::string& like,
+                             std::size_t levels) {
     const std::vector<std::string> missing = MissingFolders(fs, path);
-    for (auto it = missing.rbegin(); it != missing.rend(); ++it) {
-        // Someone else may have created it in the meantime; that is just as good.
-        if (!fs.CreateDirectory(*it) && !fs.DirectoryExists(*it)) return false;
+    std::vector<std::string> models;
+    std::string model = WithoutTrailingBackslashes(like);
+    for (std::size_t level = 0; level < missing.size(); ++level) {
+        models.push_back(level <= levels ? model : std::string());
+        model = ParentOf(model);
     }
-    return true;
+    for (std::size_t i = missing.size(); i-- > 0;) {
+        const CopyOutcome made = fs.CreateDirectory(missing[i], models[i]);
+        // Someone else may have created it in the meantime; that is just as good.
+        if (!made.ok && !fs.DirectoryExists(missing[i])) return made;
+    }
+    return {};
 }
 
 }  // namespace zarvik3

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "platform/file_stamp.h"
@@ -28,6 +29,22 @@ struct DirEntry {
     std::uint32_t attributes = 0;
     std::uint64_t size = 0;
     FileStamp time = 0;
+    FileTime fineTime;  // the last-write time as the source keeps it, in UTC
+};
+
+// What the walk needs to know of a destination name to decide whether to copy onto it.
+struct DestinationState {
+    FileStamp stamp = kNoFile;  // kNoFile: no file there
+    FileTime fineTime;
+    std::optional<std::uint64_t> size;
+    // Nanoseconds per tick of the times the destination keeps; 0: only the packed stamp
+    // can be trusted.
+    std::int64_t resolution = 0;
+};
+
+struct CopyOutcome {
+    bool ok = true;
+    std::string reason;  // why it failed, for a person to read
 };
 
 // What an enumeration must fill in. With KindOnly only the name and the directory, hidden
@@ -44,11 +61,6 @@ class DirEnumeration {
     // True once every entry has been read and none of them, matching or not, could be a
     // folder: a walk then spares itself a second pass over a leaf folder.
     virtual bool MetNoFolder() const { return false; }
-};
-
-struct CopyOutcome {
-    bool ok = true;
-    std::string reason;  // why it failed, for a person to read
 };
 
 // Asked between chunks of a copy; false stops the copy, leaving the old destination.
@@ -82,15 +94,29 @@ class FileSystem {
     virtual FileStamp FileAge(const std::string& path) = 0;
     bool FileExists(const std::string& path) { return FileAge(path) != kNoFile; }
 
+    // One status call; by default only what FileAge tells.
+    virtual DestinationState StateOf(const std::string& path) {
+        DestinationState state;
+        state.stamp = FileAge(path);
+        return state;
+    }
+
     virtual bool DirectoryExists(const std::string& path) = 0;
 
-    // One level; false when it could not be created.
-    virtual bool CreateDirectory(const std::string& path) = 0;
+    // One level, with the permission bits of the folder like (when not empty and found)
+    // and otherwise private to the user; the failure says why it could not be created.
+    virtual CopyOutcome CreateDirectory(const std::string& path, const std::string& like) = 0;
 
     // Replaces the destination atomically, carrying the source's last-write time and
     // permission bits; on failure or cancel the old destination is left untouched.
     virtual CopyOutcome CopyFile(const std::string& source, const std::string& destination,
                                  CopyProgress& progress) = 0;
+
+    // Removes the program's own temporary files that no copy is writing any more.
+    virtual void SweepLeftovers(const std::string& /*folder*/) {}
+
+    // Brings to the disk what the copies since the last call wrote.
+    virtual CopyOutcome Flush() { return {}; }
 
     // True when both name the same existing folder, however they are spelt.
     virtual bool SameFolder(const std::string& a, const std::string& b) = 0;
@@ -104,6 +130,9 @@ class FileSystem {
 
 // Creates every missing folder on path, outermost first. A trailing backslash is ignored;
 // a path shorter than 3 characters, a drive root and an existing folder count as done.
-bool ForceDirectories(FileSystem& fs, const std::string& path);
+// The innermost folder takes its bits from like, the next from like's parent, and so on
+// for the innermost levels + 1 folders; the others are private to the user.
+CopyOutcome ForceDirectories(FileSystem& fs, const std::string& path, const std::string& like = "",
+                             std::size_t levels = 0);
 
 }  // namespace zarvik3

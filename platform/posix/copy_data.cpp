@@ -48,8 +48,9 @@ ssize_t CopyThroughBuffer(int source, int target, off_t offset, std::vector<char
 
 class DataCopier {
   public:
-    DataCopier(int source, int target, off_t size)
-        : source_(source), target_(target), size_(size) {}
+    // Copies the bytes from begin to end (end 0: to the real end of the source).
+    DataCopier(int source, int target, off_t begin, off_t end)
+        : source_(source), target_(target), size_(end), offset_(begin) {}
 
     // Bytes moved, 0 at the end of the source, -1 with errno set.
     ssize_t Step() {
@@ -82,7 +83,7 @@ class DataCopier {
     }
 
     off_t size_;
-    off_t offset_ = 0;
+    off_t offset_;
     bool kernelCopy_ = true;
     std::size_t chunk_ = kFirstKernelChunk;
     std::vector<char> buffer_;
@@ -90,8 +91,10 @@ class DataCopier {
 
 }  // namespace
 
-int CopyFileData(int source, int target, off_t size, CopyProgress& progress) {
-    DataCopier copier(source, target, size);
+namespace {
+
+int CopyRange(int source, int target, off_t begin, off_t end, CopyProgress& progress) {
+    DataCopier copier(source, target, begin, end);
     for (;;) {
         const ssize_t moved = copier.Step();
         if (moved < 0) return errno;
@@ -100,6 +103,31 @@ int CopyFileData(int source, int target, off_t size, CopyProgress& progress) {
         if (copier.Done()) return 0;
         if (!progress.KeepGoing()) return ECANCELED;
     }
+}
+
+// Copies only the data extents, so holes stay holes; the size is set at the end, which
+// also keeps a hole at the end of the file.
+int CopyExtents(int source, int target, off_t size, CopyProgress& progress) {
+    for (off_t offset = 0; offset < size;) {
+        const off_t data = lseek(source, offset, SEEK_DATA);
+        if (data < 0) break;  // ENXIO: nothing but a hole is left
+        off_t hole = lseek(source, data, SEEK_HOLE);
+        if (hole < 0 || hole > size) hole = size;
+        if (const int error = CopyRange(source, target, data, hole, progress); error != 0) {
+            return error;
+        }
+        offset = hole;
+        if (offset < size && !progress.KeepGoing()) return ECANCELED;
+    }
+    return ftruncate(target, size) == 0 ? 0 : errno;
+}
+
+}  // namespace
+
+int CopyFileData(int source, int target, off_t size, CopyProgress& progress, bool sparse) {
+    if (!sparse || size == 0) return CopyRange(source, target, 0, size, progress);
+    // A file system without extent queries answers SEEK_DATA with the whole file as data.
+    return CopyExtents(source, target, size, progress);
 }
 
 }  // namespace zarvik3

@@ -12,6 +12,7 @@ namespace {
 void ApplyTimeAndMode(const EntrySource& source, const struct stat& status, DirEntry& entry) {
     if ((status.st_mode & S_IWUSR) == 0) entry.attributes |= kAttrReadOnly;
     entry.time = StampOfNativeTime(status.st_mtim.tv_sec, source.utcOffset);
+    entry.fineTime = {status.st_mtim.tv_sec, status.st_mtim.tv_nsec};
 }
 
 // An entry that is neither a file nor a folder: never copied, never entered.
@@ -76,6 +77,7 @@ bool DescribeEntry(const EntrySource& source, const dirent& record, DirEntry& en
     entry.attributes = name[0] == '.' ? std::uint32_t{kAttrHidden} : 0u;
     entry.size = 0;
     entry.time = 0;
+    entry.fineTime = {};
     if (source.detail == EntryDetail::KindOnly && DescribeFromRecordType(record.d_type, entry)) {
         return true;
     }

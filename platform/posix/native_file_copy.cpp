@@ -1,59 +1,71 @@
 #include "platform/posix/native_file_copy.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <random>
 #include <system_error>
 
 #include "platform/posix/copy_data.h"
+#include "platform/posix/native_location.h"
 #include "platform/posix/part_file_name.h"
-#include "platform/posix/unique_fd.h"
 
 namespace zarvik3 {
 namespace {
+
+constexpr int kNameAttempts = 16;
 
 CopyOutcome Failure(int error) {
     return {false, std::generic_category().message(error)};
 }
 
-// Removes the temporary file unless the copy got as far as renaming it.
+// The temporary file, locked while it is written so that no other run takes it for a
+// leftover; removed unless the copy got as far as renaming it.
 class PartFile {
   public:
-    explicit PartFile(std::string path) : path_(std::move(path)) {}
+    PartFile(const NativeLocation& folder, const std::string& name)
+        : location_(folder), name_(name) {}
     PartFile(const PartFile&) = delete;
     PartFile& operator=(const PartFile&) = delete;
     ~PartFile() {
-        if (!kept_) unlink(path_.c_str());
+        if (!path_.empty() && !kept_) unlinkat(location_.Folder(), path_.c_str(), 0);
     }
 
-    // O_EXCL and O_NOFOLLOW: never write through a planted file or link.
+    // O_EXCL and O_NOFOLLOW: never write through a planted file or link. -1 with errno.
     int Create() {
-        const int flags = O_CREAT | O_EXCL | O_WRONLY | O_NOFOLLOW | O_CLOEXEC;
-        int fd = open(path_.c_str(), flags, 0600);
-        if (fd < 0 && errno == EEXIST) {
-            // Left by a copy that was killed; this copy takes its place.
-            unlink(path_.c_str());
-            fd = open(path_.c_str(), flags, 0600);
+        std::random_device seed;
+        std::mt19937_64 random((static_cast<std::uint64_t>(seed()) << 32) ^ seed());
+        const int flags = O_CREAT | O_EXCL | O_RDWR | O_NOFOLLOW | O_CLOEXEC;
+        for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
+            const std::string path = location_.Sibling(PartFileName(name_, random()));
+            const int fd = openat(location_.Folder(), path.c_str(), flags, 0600);
+            if (fd < 0 && errno == EEXIST) continue;
+            if (fd < 0) return -1;
+            path_ = path;
+            // Taken on a file no one else can know yet, so it cannot be refused.
+            flock(fd, LOCK_EX | LOCK_NB);
+            return fd;
         }
-        return fd;
+        return -1;
     }
-    const std::string& Path() const { return path_; }
-    void Keep() { kept_ = true; }
+    int Publish() {
+        if (renameat(location_.Folder(), path_.c_str(), location_.Folder(), location_.Name()) !=
+            0) {
+            return errno;
+        }
+        kept_ = true;
+        return 0;
+    }
 
   private:
+    const NativeLocation& location_;
+    std::string name_;
     std::string path_;
     bool kept_ = false;
 };
-
-std::string PartPathFor(const std::string& destination) {
-    const auto slash = destination.find_last_of('/');
-    const std::string folder = slash == std::string::npos ? "." : destination.substr(0, slash + 1);
-    const std::string name =
-        slash == std::string::npos ? destination : destination.substr(slash + 1);
-    return folder + PartFileName(name);
-}
 
 CopyOutcome NotRegular(const struct stat& status) {
     return S_ISDIR(status.st_mode) ? Failure(EISDIR) : CopyOutcome{false, "Not a regular file"};
@@ -62,7 +74,8 @@ CopyOutcome NotRegular(const struct stat& status) {
 // Opens the source only when it is a regular file: opening a FIFO would block, and opening
 // a device can have side effects. On failure, -1 and the reason.
 int OpenRegularSource(const std::string& source, struct stat& status, CopyOutcome& failure) {
-    if (stat(source.c_str(), &status) != 0) {
+    const NativeLocation location(source);
+    if (!location.Valid() || fstatat(location.Folder(), location.Name(), &status, 0) != 0) {
         failure = Failure(errno);
         return -1;
     }
@@ -70,7 +83,8 @@ int OpenRegularSource(const std::string& source, struct stat& status, CopyOutcom
         failure = NotRegular(status);
         return -1;
     }
-    UniqueFd fd(open(source.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
+    UniqueFd fd(
+        openat(location.Folder(), location.Name(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
     if (!fd.Valid() || fstat(fd.Get(), &status) != 0) {
         failure = Failure(errno);
         return -1;
@@ -84,46 +98,85 @@ int OpenRegularSource(const std::string& source, struct stat& status, CopyOutcom
 }
 
 // 0 when the destination name may be replaced, else why not.
-int CheckDestination(const std::string& destination, const struct stat& source) {
+int CheckDestination(const NativeLocation& destination, const struct stat& source) {
+    if (!destination.Valid()) return errno;
     struct stat status {};
-    if (lstat(destination.c_str(), &status) != 0) return errno == ENOENT ? 0 : errno;
+    if (fstatat(destination.Folder(), destination.Name(), &status, AT_SYMLINK_NOFOLLOW) != 0) {
+        return errno == ENOENT ? 0 : errno;
+    }
     if (S_ISDIR(status.st_mode)) return EISDIR;
     // Replacing a file by its own copy gains nothing and, for a hard link, splits it.
     if (status.st_dev == source.st_dev && status.st_ino == source.st_ino) return EBUSY;
     return 0;
 }
 
-// Data, permission bits and times into the open temporary file, which it then closes.
-int FillPartFile(UniqueFd& part, int source, const struct stat& status, CopyProgress& progress) {
-    const int error = CopyFileData(source, part.Get(), status.st_size, progress);
+// Root keeps the source's owner and group; anyone else makes copies of their own. The
+// set-ID bits stay only on a copy that has the source's owner and group.
+int TakeOverOwnerAndMode(int part, const struct stat& source) {
+    mode_t mode = source.st_mode & 07777;
+    // A volume without owners refuses the change; the copy then is root's.
+    if (geteuid() == 0) (void)!fchown(part, source.st_uid, source.st_gid);
+    if ((mode & (S_ISUID | S_ISGID)) != 0) {
+        struct stat copy {};
+        if (fstat(part, &copy) != 0) return errno;
+        if (copy.st_uid != source.st_uid || copy.st_gid != source.st_gid) {
+            mode &= ~static_cast<mode_t>(S_ISUID | S_ISGID);
+        }
+    }
+    return fchmod(part, mode) == 0 ? 0 : errno;
+}
+
+// A file with fewer blocks than its size holds holes.
+bool IsSparse(const struct stat& status) {
+    return status.st_blocks * 512 < status.st_size;
+}
+
+// Data, owner, permission bits and times into the open temporary file.
+int FillPartFile(int part, int source, const struct stat& status, CopyProgress& progress) {
+    const int error = CopyFileData(source, part, status.st_size, progress, IsSparse(status));
     if (error != 0) return error;
-    if (fchmod(part.Get(), status.st_mode & 07777) != 0) return errno;
+    if (const int owner = TakeOverOwnerAndMode(part, status); owner != 0) return owner;
     const struct timespec times[2] = {status.st_atim, status.st_mtim};
-    if (futimens(part.Get(), times) != 0) return errno;
-    // Some file systems report a failed write only here.
-    if (close(part.Release()) != 0) return errno;
-    return 0;
+    return futimens(part, times) == 0 ? 0 : errno;
+}
+
+// The copy holds one version only if size and last-write time stayed as they began.
+bool ChangedSince(int source, const struct stat& start) {
+    struct stat now {};
+    if (fstat(source, &now) != 0) return true;
+    return now.st_size != start.st_size || now.st_mtim.tv_sec != start.st_mtim.tv_sec ||
+           now.st_mtim.tv_nsec != start.st_mtim.tv_nsec;
+}
+
+// Closes the written file to see the errors some file systems report only then, keeping
+// a second descriptor so the lock holds until the file is published.
+int CloseKeepingLock(UniqueFd& part, UniqueFd& lock) {
+    lock.Reset(fcntl(part.Get(), F_DUPFD_CLOEXEC, 0));
+    if (!lock.Valid()) return errno;
+    return close(part.Release()) == 0 ? 0 : errno;
 }
 
 }  // namespace
 
 CopyOutcome CopyNativeFile(const std::string& source, const std::string& destination,
-                           CopyProgress& progress) {
+                           CopyProgress& progress, WrittenVolumes& written) {
     struct stat status {};
     CopyOutcome failure;
     const UniqueFd input(OpenRegularSource(source, status, failure));
     if (!input.Valid()) return failure;
-    if (const int error = CheckDestination(destination, status); error != 0) {
-        return Failure(error);
-    }
-    PartFile part(PartPathFor(destination));
+    const NativeLocation target(destination);
+    if (const int error = CheckDestination(target, status); error != 0) return Failure(error);
+    PartFile part(target, target.BaseName());
     UniqueFd output(part.Create());
     if (!output.Valid()) return Failure(errno);
-    const int error = FillPartFile(output, input.Get(), status, progress);
+    int error = FillPartFile(output.Get(), input.Get(), status, progress);
     if (error == ECANCELED) return {false, "cancelled"};
+    UniqueFd lock;
+    if (error == 0) error = CloseKeepingLock(output, lock);
     if (error != 0) return Failure(error);
-    if (rename(part.Path().c_str(), destination.c_str()) != 0) return Failure(errno);
-    part.Keep();
+    if (ChangedSince(input.Get(), status)) return {false, "changed while copied"};
+    if (const int renamed = part.Publish(); renamed != 0) return Failure(renamed);
+    written.Note(lock.Get());
     return {};
 }
 

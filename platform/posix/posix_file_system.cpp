@@ -4,21 +4,29 @@
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/statfs.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
 #include <ctime>
+#include <system_error>
 #include <utility>
 
 #include "platform/name_pattern.h"
+#include "platform/posix/leftover_sweep.h"
 #include "platform/posix/native_file_copy.h"
+#include "platform/posix/native_location.h"
 #include "platform/posix/native_time.h"
+#include "platform/posix/part_file_name.h"
 #include "platform/posix/posix_dir_enumeration.h"
+#include "platform/posix/time_resolution.h"
 #include "platform/posix/unique_fd.h"
 
 namespace zarvik3 {
 namespace {
+
+constexpr const char* kNotMapped = "No folder is mapped to that drive";
 
 // Every open enumeration holds a descriptor, and a deep tree keeps one open per level.
 // An unlimited hard limit may still be refused above the kernel's ceiling: then ask less.
@@ -34,7 +42,11 @@ void RaiseOpenFileLimit() {
 
 std::optional<struct stat> StatusOf(const std::optional<std::string>& path) {
     struct stat status {};
-    if (!path || stat(path->c_str(), &status) != 0) return std::nullopt;
+    if (!path) return std::nullopt;
+    const NativeLocation location(*path);
+    if (!location.Valid() || fstatat(location.Folder(), location.Name(), &status, 0) != 0) {
+        return std::nullopt;
+    }
     return status;
 }
 
@@ -42,6 +54,37 @@ std::optional<struct stat> StatusOf(const std::optional<std::string>& path) {
 // failure; everything else keeps the system's reason.
 void NoteOpenFailure(int error, std::string& failure) {
     if (error != ENOENT && error != ENOTDIR) failure = std::strerror(error);
+}
+
+int OpenFolder(const std::string& path) {
+    const NativeLocation location(path);
+    if (!location.Valid()) return -1;
+    return openat(location.Folder(), location.Name(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+}
+
+// A new folder is made private, then given the bits (and, for root, the owner) of its
+// model, so it is never more open than the source folder, not even for a moment.
+int MakeFolderLike(const std::string& path, const std::optional<struct stat>& model) {
+    const NativeLocation location(path);
+    if (!location.Valid()) return errno;
+    if (mkdirat(location.Folder(), location.Name(), 0700) != 0) return errno;
+    if (!model) return 0;
+    const UniqueFd fd(openat(location.Folder(), location.Name(),
+                             O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    if (!fd.Valid()) return errno;
+    struct stat status = *model;
+    if (geteuid() == 0) (void)!fchown(fd.Get(), model->st_uid, model->st_gid);
+    mode_t mode = model->st_mode & 07777;
+    if (fstat(fd.Get(), &status) == 0 &&
+        (status.st_uid != model->st_uid || status.st_gid != model->st_gid)) {
+        mode &= ~static_cast<mode_t>(S_ISUID | S_ISGID);
+    }
+    return fchmod(fd.Get(), mode) == 0 ? 0 : errno;
+}
+
+CopyOutcome Outcome(int error) {
+    if (error == 0) return {};
+    return {false, std::generic_category().message(error)};
 }
 
 }  // namespace
@@ -72,7 +115,7 @@ std::unique_ptr<DirEnumeration> PosixFileSystem::FindFirst(const std::string& pa
     if (cut == std::string::npos || cut + 1 == pattern.size()) return nullptr;
     const auto folder = Native(pattern.substr(0, cut));
     if (!folder) return nullptr;
-    UniqueFd fd(open(folder->c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    UniqueFd fd(OpenFolder(*folder));
     struct stat status {};
     if (!fd.Valid() || fstat(fd.Get(), &status) != 0) {
         NoteOpenFailure(errno, failure);
@@ -102,17 +145,77 @@ bool PosixFileSystem::DirectoryExists(const std::string& path) {
     return status && S_ISDIR(status->st_mode);
 }
 
-bool PosixFileSystem::CreateDirectory(const std::string& path) {
+DestinationState PosixFileSystem::StateOf(const std::string& path) {
+    DestinationState state;
     const auto native = Native(path);
-    return native && mkdir(native->c_str(), 0777) == 0;
+    const auto status = native ? StatusInVisitedFolder(*native) : std::nullopt;
+    if (!status || S_ISDIR(status->st_mode)) return state;
+    state.stamp = StampOfNativeTime(status->st_mtim.tv_sec, utcOffset_);
+    state.fineTime = {status->st_mtim.tv_sec, status->st_mtim.tv_nsec};
+    state.size = static_cast<std::uint64_t>(status->st_size);
+    state.resolution = ResolutionOf(*native, status->st_dev);
+    return state;
+}
+
+// A name in the folder swept last is looked up from that folder's descriptor, which spares
+// the kernel walking the whole path again for each file of a rescan.
+std::optional<struct stat> PosixFileSystem::StatusInVisitedFolder(const std::string& native) {
+    const std::size_t slash = native.rfind('/');
+    if (!visitedFolder_.Valid() || slash != visitedPath_.size() ||
+        native.compare(0, slash, visitedPath_) != 0) {
+        return StatusOf(native);
+    }
+    struct stat status {};
+    if (fstatat(visitedFolder_.Get(), native.c_str() + slash + 1, &status, 0) != 0) {
+        return std::nullopt;
+    }
+    return status;
+}
+
+// Asked once per volume: a status call of the volume per file would slow a rescan.
+std::int64_t PosixFileSystem::ResolutionOf(const std::string& native, dev_t device) {
+    if (const auto known = resolutions_.find(device); known != resolutions_.end()) {
+        return known->second;
+    }
+    const NativeLocation location(native);
+    const UniqueFd fd(location.Valid() ? openat(location.Folder(), location.Name(),
+                                                O_PATH | O_NOFOLLOW | O_CLOEXEC)
+                                       : -1);
+    struct statfs volume {};
+    if (!fd.Valid() || fstatfs(fd.Get(), &volume) != 0) return 0;
+    const std::int64_t resolution =
+        TimeResolutionOfMagic(static_cast<std::uint32_t>(volume.f_type));
+    resolutions_.emplace(device, resolution);
+    return resolution;
+}
+
+CopyOutcome PosixFileSystem::CreateDirectory(const std::string& path, const std::string& like) {
+    const auto native = Native(path);
+    if (!native) return {false, kNotMapped};
+    const auto model = like.empty() ? std::nullopt : StatusOf(Native(like));
+    return Outcome(
+        MakeFolderLike(*native, model && S_ISDIR(model->st_mode) ? model : std::nullopt));
 }
 
 CopyOutcome PosixFileSystem::CopyFile(const std::string& source, const std::string& destination,
                                       CopyProgress& progress) {
     const auto from = Native(source);
     const auto to = Native(destination);
-    if (!from || !to) return {false, "No folder is mapped to that drive"};
-    return CopyNativeFile(*from, *to, progress);
+    if (!from || !to) return {false, kNotMapped};
+    return CopyNativeFile(*from, *to, progress, written_);
+}
+
+void PosixFileSystem::SweepLeftovers(const std::string& folder) {
+    const auto native = Native(folder);
+    if (!native) return;
+    visitedFolder_.Reset(OpenFolder(*native));
+    visitedPath_ = *native;
+    if (visitedFolder_.Valid()) zarvik3::SweepLeftovers(visitedFolder_.Get(), IsPartFileName);
+}
+
+CopyOutcome PosixFileSystem::Flush() {
+    visitedFolder_.Reset();
+    return Outcome(written_.SyncAll());
 }
 
 bool PosixFileSystem::SameFolder(const std::string& a, const std::string& b) {
@@ -124,7 +227,9 @@ bool PosixFileSystem::SameFolder(const std::string& a, const std::string& b) {
 
 bool PosixFileSystem::SetCurrentDirectory(const std::string& path) {
     const auto native = Native(path);
-    return native && chdir(native->c_str()) == 0;
+    if (!native) return false;
+    const UniqueFd fd(OpenFolder(*native));
+    return fd.Valid() && fchdir(fd.Get()) == 0;
 }
 
 }  // namespace zarvik3

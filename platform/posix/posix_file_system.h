@@ -1,12 +1,18 @@
 #pragma once
 
+#include <sys/stat.h>
+#include <sys/types.h>
+
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
 
 #include "platform/file_system.h"
 #include "platform/posix/drive_map.h"
+#include "platform/posix/unique_fd.h"
+#include "platform/posix/written_volumes.h"
 
 namespace zarvik3 {
 
@@ -22,9 +28,12 @@ class PosixFileSystem : public FileSystem {
                                               EntryDetail detail, std::string& failure) override;
     FileStamp FileAge(const std::string& path) override;
     bool DirectoryExists(const std::string& path) override;
-    bool CreateDirectory(const std::string& path) override;
+    DestinationState StateOf(const std::string& path) override;
+    CopyOutcome CreateDirectory(const std::string& path, const std::string& like) override;
     CopyOutcome CopyFile(const std::string& source, const std::string& destination,
                          CopyProgress& progress) override;
+    void SweepLeftovers(const std::string& folder) override;
+    CopyOutcome Flush() override;
     bool SameFolder(const std::string& a, const std::string& b) override;
     bool SetCurrentDirectory(const std::string& path) override;
 
@@ -32,10 +41,17 @@ class PosixFileSystem : public FileSystem {
 
   private:
     std::optional<std::string> Native(const std::string& folderText) const;
+    std::int64_t ResolutionOf(const std::string& native, dev_t device);
+    std::optional<struct stat> StatusInVisitedFolder(const std::string& native);
 
     std::shared_ptr<const DriveMap> drives_;
     // Fixed for a run, so that a source and its copy shift together whatever the season.
     std::int64_t utcOffset_;
+    std::map<dev_t, std::int64_t> resolutions_;
+    WrittenVolumes written_;
+    // The destination folder the walk visits now, held open while it is there.
+    UniqueFd visitedFolder_;
+    std::string visitedPath_;
 };
 
 }  // namespace zarvik3

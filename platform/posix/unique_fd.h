@@ -11,6 +11,11 @@ class UniqueFd {
     explicit UniqueFd(int fd) : fd_(fd) {}
     UniqueFd(const UniqueFd&) = delete;
     UniqueFd& operator=(const UniqueFd&) = delete;
+    UniqueFd(UniqueFd&& other) noexcept : fd_(other.Release()) {}
+    UniqueFd& operator=(UniqueFd&& other) noexcept {
+        Reset(other.Release());
+        return *this;
+    }
     ~UniqueFd() { Reset(); }
 
     int Get() const { return fd_; }

@@ -1,4 +1,8 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include "copy/copy_decision.h"
 
 #include "support/copy_fixture.h"
 
@@ -26,12 +30,54 @@ TEST_F(CopyDecision, EqualTimeIsLeftAlone) {
     EXPECT_EQ(tree.Read("dst/a.txt"), "old");
 }
 
-TEST_F(CopyDecision, TimesWithinTwoSecondsCountAsEqual) {
-    // The packed form keeps even seconds only, as a FAT destination does.
+TEST_F(CopyDecision, EditWithinTwoSecondsReachesADestinationThatKeepsFineTimes) {
     tree.Write("src/a.txt", "new", kSourceTime + 1);
     tree.Write("dst/a.txt", "old", kSourceTime);
+    tree.Write("src/b.txt", "same", kSourceTime);
+    tree.Write("dst/b.txt", "same", kSourceTime);
+    const struct timespec later[2] = {{kSourceTime, 0}, {kSourceTime, 500}};
+    ASSERT_EQ(utimensat(AT_FDCWD, tree.Path("src/b.txt").c_str(), later, 0), 0);
+    Walk();
+    EXPECT_EQ(tree.Read("dst/a.txt"), "new");
+    EXPECT_EQ(view.lines.size(), 2u);
+    view.ClearList();
     Walk();
     EXPECT_TRUE(view.lines.empty());
+}
+
+TEST_F(CopyDecision, EqualTimeButAnotherSizeIsCopiedAgain) {
+    tree.Write("src/a.txt", "whole content", kSourceTime);
+    tree.Write("dst/a.txt", "whole", kSourceTime);  // cut short by a crash
+    Walk();
+    EXPECT_EQ(tree.Read("dst/a.txt"), "whole content");
+}
+
+TEST(CopyRule, ComparesAtTheResolutionTheDestinationKeeps) {
+    DirEntry source;
+    source.size = 5;
+    source.time = StampFromLocalSeconds(kSourceTime + 1);
+    source.fineTime = {kSourceTime + 1, 123456789};
+    DestinationState packed;  // as a FAT volume keeps times
+    packed.stamp = StampFromLocalSeconds(kSourceTime);
+    packed.fineTime = {kSourceTime, 0};
+    packed.size = 5;
+    EXPECT_FALSE(NeedsCopy(source, packed));
+    packed.size = 4;
+    EXPECT_TRUE(NeedsCopy(source, packed));
+    packed.size.reset();  // not known
+    EXPECT_FALSE(NeedsCopy(source, packed));
+
+    DestinationState hundreds = packed;  // 100 ns ticks, as NTFS keeps them
+    hundreds.stamp = source.time;
+    hundreds.resolution = 100;
+    hundreds.fineTime = {kSourceTime + 1, 123456700};
+    EXPECT_FALSE(NeedsCopy(source, hundreds));
+    hundreds.resolution = 1;
+    EXPECT_TRUE(NeedsCopy(source, hundreds));
+    hundreds.fineTime = {kSourceTime + 1, 123456790};  // newer by a nanosecond
+    hundreds.size = 99;
+    EXPECT_FALSE(NeedsCopy(source, hundreds));
+    EXPECT_TRUE(NeedsCopy(source, DestinationState{}));
 }
 
 TEST_F(CopyDecision, OlderDestinationIsReplaced) {

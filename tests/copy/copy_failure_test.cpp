@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/mount.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -8,7 +10,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -202,6 +203,26 @@ TEST_F(CopyFailure, ReadOnlyDestinationFolderFailsTheCopy) {
     Walk();
     EXPECT_EQ(view.failed, 1u);
     EXPECT_EQ(values.TotalKB, 0);
+}
+
+TEST_F(CopyFailure, FolderOnAFullVolumeGivesTheRealReason) {
+    tree.MakeFolder("dst");
+    const std::string volume = tree.Path("dst").string();
+    if (mount("zarvik3-test", volume.c_str(), "tmpfs", 0, "size=1m,nr_inodes=8") != 0) {
+        GTEST_SKIP() << "cannot mount a small volume here: " << std::strerror(errno);
+    }
+    // Use up every inode, as a full inode table would.
+    for (int i = 0; i < 100; ++i) {
+        const int fd = open((volume + "/filler" + std::to_string(i)).c_str(),
+                            O_CREAT | O_WRONLY | O_CLOEXEC, 0600);
+        if (fd < 0) break;
+        close(fd);
+    }
+    tree.Write("src/sub/a.txt", "x");
+    Walk();
+    umount2(volume.c_str(), MNT_DETACH);
+    ASSERT_EQ(view.lines.size(), 1u);
+    EXPECT_TRUE(view.lines[0].ends_with("   FAILED: No space left on device")) << view.lines[0];
 }
 
 }  // namespace

@@ -1,5 +1,10 @@
+#include <dirent.h>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <algorithm>
+#include <cstring>
 #include <string>
 
 #include "support/copy_fixture.h"
@@ -17,6 +22,66 @@ std::size_t OpenDescriptors() {
     }
     return count;
 }
+
+// A deep path is taken one name at a time, as the kernel refuses it whole.
+int OpenDown(const std::filesystem::path& root, const std::string& relative, bool create) {
+    int fd = open(root.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    for (std::size_t start = 0; fd >= 0 && start < relative.size();) {
+        const std::size_t end = std::min(relative.find('/', start), relative.size());
+        const std::string name = relative.substr(start, end - start);
+        if (create) mkdirat(fd, name.c_str(), 0755);
+        const int next = openat(fd, name.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        close(fd);
+        fd = next;
+        start = end + 1;
+    }
+    return fd;
+}
+
+// Removes what std::filesystem cannot reach by path.
+void RemoveBelow(int parent, const char* name) {
+    const int fd = openat(parent, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) {
+        unlinkat(parent, name, 0);
+        return;
+    }
+    DIR* dir = fdopendir(fd);
+    while (const dirent* entry = readdir(dir)) {
+        if (std::strcmp(entry->d_name, ".") != 0 && std::strcmp(entry->d_name, "..") != 0) {
+            RemoveBelow(fd, entry->d_name);
+        }
+    }
+    closedir(dir);
+    unlinkat(parent, name, AT_REMOVEDIR);
+}
+
+class DeepTree : public CopyFixture {
+  protected:
+    ~DeepTree() override {
+        const int root = open(tree.Root().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        RemoveBelow(root, "src");
+        RemoveBelow(root, "dst");
+        close(root);
+    }
+    void MakeDeepFile(const std::string& folder, const char* name, const std::string& content) {
+        const int fd = OpenDown(tree.Root(), folder, true);
+        ASSERT_GE(fd, 0);
+        const int file = openat(fd, name, O_CREAT | O_WRONLY | O_CLOEXEC, 0644);
+        ASSERT_EQ(write(file, content.data(), content.size()),
+                  static_cast<ssize_t>(content.size()));
+        close(file);
+        close(fd);
+    }
+    std::string ReadDeepFile(const std::string& folder, const char* name) {
+        const int fd = OpenDown(tree.Root(), folder, false);
+        const int file = fd < 0 ? -1 : openat(fd, name, O_RDONLY | O_CLOEXEC);
+        char buffer[64] = {};
+        const ssize_t got = file < 0 ? -1 : read(file, buffer, sizeof buffer);
+        if (file >= 0) close(file);
+        if (fd >= 0) close(fd);
+        return got < 0 ? "(missing)" : std::string(buffer, static_cast<std::size_t>(got));
+    }
+};
 
 TEST_F(TreeShape, EmptySourceFoldersCreateNothing) {
     tree.MakeFolder("src/empty/deeper");
@@ -118,12 +183,29 @@ TEST_F(TreeShape, ThousandLevelsDeep) {
     tree.Write(relative + "/leaf.txt", "bottom");
     const std::size_t openBefore = OpenDescriptors();
     Walk();
+    ASSERT_TRUE(fs.Flush().ok);  // which lets go of the volume it held for the sync
     EXPECT_EQ(OpenDescriptors(), openBefore);
     ASSERT_EQ(view.lines.size(), 1u);
     EXPECT_EQ(view.failed, 0u) << view.lines[0].substr(view.lines[0].size() - 80);
     std::string copied = "dst";
     for (int level = 0; level < 1000; ++level) copied += "/d";
     EXPECT_EQ(tree.Read(copied + "/leaf.txt"), "bottom");
+}
+
+TEST_F(DeepTree, LongerThanThePathLimitIsCopiedWhole) {
+    // 20 levels of 250-byte names: about 5,000 bytes below the drive's root.
+    const std::string name(250, 'n');
+    std::string relative = "src";
+    for (int level = 0; level < 20; ++level) relative += "/" + name;
+    MakeDeepFile(relative, "deep.txt", "bottom");
+    Walk();
+    EXPECT_EQ(view.failed, 0u);
+    ASSERT_EQ(view.lines.size(), 1u);
+    std::string copied = "dst" + relative.substr(3);
+    EXPECT_EQ(ReadDeepFile(copied, "deep.txt"), "bottom");
+    view.ClearList();
+    Walk();  // and the copy is then found up to date
+    EXPECT_TRUE(view.lines.empty());
 }
 
 }  // namespace

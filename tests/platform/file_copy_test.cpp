@@ -1,12 +1,14 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <string>
 
+#include "platform/posix/part_file_name.h"
 #include "support/faulty_file_system.h"
 #include "support/temp_drive.h"
 
@@ -14,6 +16,18 @@ namespace zarvik3::test {
 namespace {
 
 constexpr std::size_t kBig = 64 * 1024 * 1024;
+constexpr uid_t kOtherUser = 54321;
+
+// Grows the source at the first question, as a program writing it would.
+struct AppendingProgress : CopyProgress {
+    std::string path;
+    bool KeepGoing() override {
+        const int fd = open(path.c_str(), O_WRONLY | O_APPEND);
+        const bool wrote = fd >= 0 && write(fd, "more", 4) == 4;
+        if (fd >= 0) close(fd);
+        return wrote;
+    }
+};
 
 class FileCopy : public ::testing::Test {
   protected:
@@ -31,6 +45,18 @@ class FileCopy : public ::testing::Test {
         return content;
     }
 
+    // A temporary file of dst as another copy at work holds it: locked. Its name.
+    std::string TemporaryOfAnotherCopy() {
+        const std::string name = PartFileName("dst", 42);
+        lockedFd = open(drive.tree.Path(name).c_str(), O_CREAT | O_WRONLY | O_CLOEXEC, 0600);
+        flock(lockedFd, LOCK_EX);
+        return name;
+    }
+    ~FileCopy() override {
+        if (lockedFd >= 0) close(lockedFd);
+    }
+
+    int lockedFd = -1;
     TempDrive drive;
     CountingProgress progress;
 };
@@ -127,19 +153,77 @@ TEST_F(FileCopy, CopyKilledMidWayIsCleanedUpByTheNextCopy) {
     close(pipeFds[0]);
     ASSERT_TRUE(reached);
     EXPECT_EQ(drive.tree.Read("dst"), "old");
-    ASSERT_TRUE(drive.tree.Exists(".dst.zarvik3-part"));
+    ASSERT_EQ(drive.EntryCount(), 3u);  // the killed copy's leftover
+    // Another copy at work holds its temporary file locked; users' files only look alike.
+    const std::string working = TemporaryOfAnotherCopy();
+    drive.tree.Write(".dst.zarvik3-part", "user's");
+    drive.tree.Write(".dst.0123456789abcdef01234567.zarvik3-part", "user's");
+    drive.fs.SweepLeftovers("D:\\");
+    EXPECT_EQ(drive.EntryCount(), 5u);
+    EXPECT_TRUE(drive.tree.Exists(working));
     ASSERT_TRUE(Copy("big", "dst").ok);
     EXPECT_TRUE(drive.tree.Read("dst") == drive.tree.Read("big"));
-    EXPECT_FALSE(drive.tree.Exists(".dst.zarvik3-part"));
+    EXPECT_EQ(drive.tree.Read(".dst.zarvik3-part"), "user's");
 }
 
-TEST_F(FileCopy, PlantedLinkUnderTheTemporaryNameIsNotFollowed) {
-    drive.tree.Write("src", "data");
-    drive.tree.Write("victim", "untouched");
-    ASSERT_EQ(symlink("victim", drive.tree.Path(".dst.zarvik3-part").c_str()), 0);
-    ASSERT_TRUE(Copy("src", "dst").ok);
-    EXPECT_EQ(drive.tree.Read("victim"), "untouched");
-    EXPECT_EQ(drive.tree.Read("dst"), "data");
+TEST_F(FileCopy, SourceChangedWhileCopiedIsNotPublished) {
+    drive.tree.Write("big", BigContent());
+    drive.tree.Write("dst", "old");
+    AppendingProgress appending;
+    appending.path = drive.tree.Path("big");
+    const auto outcome = drive.fs.CopyFile("D:\\big", "D:\\dst", appending);
+    EXPECT_EQ(outcome.reason, "changed while copied");
+    EXPECT_EQ(drive.tree.Read("dst"), "old");
+    EXPECT_EQ(drive.EntryCount(), 2u);
+}
+
+TEST_F(FileCopy, HolesStayHoles) {
+    const std::string path = drive.tree.Path("sparse");
+    const int fd = open(path.c_str(), O_CREAT | O_WRONLY, 0644);
+    ASSERT_EQ(pwrite(fd, "head", 4, 0), 4);
+    ASSERT_EQ(pwrite(fd, "tail", 4, 8 << 20), 4);
+    ASSERT_EQ(ftruncate(fd, 16 << 20), 0);  // and a hole at the end
+    close(fd);
+    struct stat source {};
+    ASSERT_EQ(stat(path.c_str(), &source), 0);
+    if (source.st_blocks * 512 >= source.st_size) GTEST_SKIP() << "no holes on this volume";
+    ASSERT_TRUE(Copy("sparse", "copy").ok);
+    struct stat copy {};
+    ASSERT_EQ(stat(drive.tree.Path("copy").c_str(), &copy), 0);
+    EXPECT_EQ(copy.st_size, source.st_size);
+    EXPECT_LE(copy.st_blocks, source.st_blocks + 16);
+    EXPECT_TRUE(drive.tree.Read("copy") == drive.tree.Read("sparse"));
+}
+
+TEST_F(FileCopy, SetIdBitsStayOnlyWithTheSourceOwner) {
+    if (geteuid() != 0) GTEST_SKIP() << "needs root to own files as another user";
+    drive.tree.Write("tool", "#!");
+    const std::string tool = drive.tree.Path("tool");
+    ASSERT_EQ(chown(tool.c_str(), kOtherUser, kOtherUser), 0);
+    ASSERT_EQ(chmod(tool.c_str(), 06755), 0);
+    ASSERT_TRUE(Copy("tool", "as-root").ok);  // root keeps the owner, so the bits stay
+    struct stat copy {};
+    ASSERT_EQ(stat(drive.tree.Path("as-root").c_str(), &copy), 0);
+    EXPECT_EQ(copy.st_uid, kOtherUser);
+    EXPECT_EQ(copy.st_gid, kOtherUser);
+    EXPECT_EQ(copy.st_mode & 07777, 06755u);
+    // Copied by another user, a root program must not become that user's set-ID program.
+    ASSERT_EQ(chown(tool.c_str(), 0, 0), 0);
+    ASSERT_EQ(chmod(tool.c_str(), 06755), 0);
+    ASSERT_EQ(chmod(drive.tree.Root().c_str(), 0777), 0);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        CountingProgress quiet;
+        if (setgid(kOtherUser) != 0 || setuid(kOtherUser) != 0) _exit(3);
+        _exit(drive.fs.CopyFile("D:\\tool", "D:\\as-user", quiet).ok ? 0 : 1);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    ASSERT_EQ(stat(drive.tree.Path("as-user").c_str(), &copy), 0);
+    EXPECT_EQ(copy.st_uid, kOtherUser);
+    EXPECT_EQ(copy.st_mode & 07777, 0755u);
 }
 
 TEST_F(FileCopy, CopiesNamesTooLongForAPlainTemporaryName) {

@@ -29,7 +29,7 @@ class FolderOperations : public ::testing::Test {
 
 TEST_F(FolderOperations, ForceDirectoriesCreatesOutermostFirst) {
     drive.tree.MakeFolder("a");
-    EXPECT_TRUE(ForceDirectories(faulty, "D:\\a\\b\\c\\"));
+    EXPECT_TRUE(ForceDirectories(faulty, "D:\\a\\b\\c\\").ok);
     EXPECT_EQ(created, (std::vector<std::string>{"D:\\a\\b", "D:\\a\\b\\c"}));
     EXPECT_TRUE(drive.fs.DirectoryExists("D:\\a\\b\\c"));
 }
@@ -37,18 +37,33 @@ TEST_F(FolderOperations, ForceDirectoriesCreatesOutermostFirst) {
 TEST_F(FolderOperations, ForceDirectoriesTakesRootsAndExistingFoldersAsDone) {
     drive.tree.MakeFolder("here");
     for (const char* path : {"D:\\", "D:", "", "D:\\here", "D:\\here\\\\"}) {
-        EXPECT_TRUE(ForceDirectories(faulty, path)) << path;
+        EXPECT_TRUE(ForceDirectories(faulty, path).ok) << path;
     }
     EXPECT_TRUE(created.empty());
 }
 
 TEST_F(FolderOperations, ForceDirectoriesStopsAtTheFirstFailure) {
     drive.tree.Write("file", "");
-    EXPECT_FALSE(ForceDirectories(faulty, "D:\\file\\sub\\deeper"));
+    EXPECT_EQ(ForceDirectories(faulty, "D:\\file\\sub\\deeper").reason, "File exists");
     EXPECT_EQ(created, std::vector<std::string>{"D:\\file"});
     faulty.failCreateDirectory = [](const std::string&) { return true; };
-    EXPECT_FALSE(ForceDirectories(faulty, "D:\\x\\y"));
+    EXPECT_FALSE(ForceDirectories(faulty, "D:\\x\\y").ok);
     EXPECT_FALSE(drive.tree.Exists("x"));
+}
+
+TEST_F(FolderOperations, NewFoldersAreNoMoreOpenThanTheirModels) {
+    drive.tree.MakeFolder("src/a/b");
+    ASSERT_EQ(chmod(drive.tree.Path("src/a").c_str(), 0750), 0);
+    ASSERT_EQ(chmod(drive.tree.Path("src/a/b").c_str(), 0700), 0);
+    ASSERT_TRUE(ForceDirectories(drive.fs, "D:\\top\\a\\b", "D:\\src\\a\\b", 1).ok);
+    const auto bits = [this](const char* path) {
+        struct stat status {};
+        stat(drive.tree.Path(path).c_str(), &status);
+        return status.st_mode & 07777;
+    };
+    EXPECT_EQ(bits("top/a/b"), 0700u);
+    EXPECT_EQ(bits("top/a"), 0750u);
+    EXPECT_EQ(bits("top"), 0700u);  // above the copied tree: the user's own
 }
 
 TEST_F(FolderOperations, FileAgeAndDirectoryExistsTellFilesFromFolders) {
@@ -61,8 +76,9 @@ TEST_F(FolderOperations, FileAgeAndDirectoryExistsTellFilesFromFolders) {
     EXPECT_EQ(drive.fs.FileAge("Q:\\file"), kNoFile);
     EXPECT_TRUE(drive.fs.DirectoryExists("D:\\folder\\"));
     EXPECT_FALSE(drive.fs.DirectoryExists("D:\\file"));
-    EXPECT_FALSE(drive.fs.CreateDirectory("D:\\folder"));
-    EXPECT_FALSE(drive.fs.CreateDirectory("D:\\missing\\deeper"));
+    EXPECT_EQ(drive.fs.CreateDirectory("D:\\folder", "").reason, "File exists");
+    EXPECT_EQ(drive.fs.CreateDirectory("D:\\missing\\deeper", "").reason,
+              "No such file or directory");
 }
 
 TEST_F(FolderOperations, SameFolderSeesThroughSpellingAndLinks) {

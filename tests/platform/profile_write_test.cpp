@@ -1,5 +1,8 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <string>
@@ -145,6 +148,19 @@ TEST_F(ProfileWriteTest, NoTemporaryFileIsLeftBehind) {
     ASSERT_TRUE(Write("A", "k", "1"));
     ASSERT_TRUE(Write("A", "k", "2"));
     EXPECT_EQ(EntriesIn(tree.Root()), 1u);
+}
+
+TEST_F(ProfileWriteTest, LeftoversOfStoppedSavesAreSweptAndOthersKept) {
+    tree.Write(".settings.ini.123456.tmp", "stopped save");
+    tree.Write(".settings.ini.backup.tmp", "a user's file");
+    tree.Write(".settings.ini.777.tmp", "a save at work");
+    const int working = open(tree.Path(".settings.ini.777.tmp").c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_EQ(flock(working, LOCK_EX), 0);
+    ASSERT_TRUE(Write("A", "k", "v"));
+    close(working);
+    EXPECT_FALSE(tree.Exists(".settings.ini.123456.tmp"));
+    EXPECT_TRUE(tree.Exists(".settings.ini.backup.tmp"));
+    EXPECT_TRUE(tree.Exists(".settings.ini.777.tmp"));
 }
 
 TEST_F(ProfileWriteTest, ALinkToTheFileStaysALink) {

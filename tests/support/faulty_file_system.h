@@ -85,11 +85,19 @@ class FaultyFileSystem : public FileSystem {
         return inner_.DirectoryExists(path);
     }
 
-    bool CreateDirectory(const std::string& path) override {
-        ++createDirectoryCalls;
-        if (failCreateDirectory && failCreateDirectory(path)) return false;
-        return inner_.CreateDirectory(path);
+    DestinationState StateOf(const std::string& path) override {
+        // Built on FileAge, so that its hook applies.
+        return fileAge ? FileSystem::StateOf(path) : inner_.StateOf(path);
     }
+
+    CopyOutcome CreateDirectory(const std::string& path, const std::string& like) override {
+        ++createDirectoryCalls;
+        if (failCreateDirectory && failCreateDirectory(path)) return DiskFull();
+        return inner_.CreateDirectory(path, like);
+    }
+
+    void SweepLeftovers(const std::string& folder) override { inner_.SweepLeftovers(folder); }
+    CopyOutcome Flush() override { return inner_.Flush(); }
 
     CopyOutcome CopyFile(const std::string& source, const std::string& destination,
                          CopyProgress& progress) override {

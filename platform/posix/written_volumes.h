@@ -1,0 +1,23 @@
+#pragma once
+
+#include <sys/types.h>
+
+#include <map>
+
+#include "platform/posix/unique_fd.h"
+
+namespace zarvik3 {
+
+// The volumes a run wrote to, each held open by one descriptor so it can be synced.
+class WrittenVolumes {
+  public:
+    // fd: a file just written on the volume.
+    void Note(int fd);
+    // Syncs every noted volume and forgets them; 0 or the first error met.
+    int SyncAll();
+
+  private:
+    std::map<dev_t, UniqueFd> volumes_;
+};
+
+}  // namespace zarvik3
