@@ -18,6 +18,9 @@ namespace {
 // A settings file beyond this is not one; reading it whole would only exhaust memory.
 constexpr off_t kMaxProfileBytes = 16 * 1024 * 1024;
 
+// Not an errno: the owner's write bit is missing, which refuses even root.
+constexpr int kReadOnlyFile = -1;
+
 bool SameFile(const struct stat& a, const struct stat& b) {
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino && a.st_size == b.st_size &&
            a.st_mtim.tv_sec == b.st_mtim.tv_sec && a.st_mtim.tv_nsec == b.st_mtim.tv_nsec &&
@@ -60,6 +63,7 @@ int ReadRegularFile(const std::string& path, struct stat& status, std::string& b
 }
 
 std::string SystemReason(int error) {
+    if (error == kReadOnlyFile) return "The file is read-only";
     // EINVAL's own text says nothing useful here: it stands for a FIFO, socket or device.
     if (error == EINVAL) return "Not a regular file";
     return std::generic_category().message(error);
@@ -75,9 +79,9 @@ std::optional<std::string> ResolveLink(const std::string& path) {
 }
 
 // The read-only attribute is the owner's missing write bit; access() adds what the
-// process itself may not do. Returns 0 or the reason.
+// process itself may not do. Returns 0, kReadOnlyFile or the errno.
 int WriteRefusal(const std::string& path, const struct stat& status) {
-    if ((status.st_mode & S_IWUSR) == 0) return EACCES;
+    if ((status.st_mode & S_IWUSR) == 0) return kReadOnlyFile;
     return access(path.c_str(), W_OK) == 0 ? 0 : errno;
 }
 
@@ -97,7 +101,7 @@ const PosixProfileFile::CachedFile* PosixProfileFile::Load(const std::string& na
     if (stat(nativePath.c_str(), &now) != 0) {
         error = errno;
         cache_.erase(nativePath);
-        state = errno == ENOENT || errno == ENOTDIR ? FileState::Missing : FileState::Unusable;
+        state = error == ENOENT || error == ENOTDIR ? FileState::Missing : FileState::Unusable;
         return nullptr;
     }
     const auto cached = cache_.find(nativePath);

@@ -71,6 +71,7 @@ TEST_F(ProfileFailureTest, AnImmutableFolderFailsTheWriteAndKeepsTheOldFile) {
 TEST_F(ProfileFailureTest, AReadOnlyFileFailsTheWriteEvenForRoot) {
     ASSERT_EQ(chmod(Path().c_str(), 0444), 0);
     EXPECT_FALSE(Write("new", Path()));
+    EXPECT_NE(profiles.LastWriteFailure().reason.find("read-only"), std::string::npos);
     EXPECT_EQ(tree.Read("settings.ini"), kOld);
     const std::string section = "A";
     EXPECT_FALSE(profiles.WriteString(&section, nullptr, nullptr, Path()));
