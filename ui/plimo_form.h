@@ -36,8 +36,8 @@ class TPlimoForm : public QMainWindow, public CopyView {
     Q_OBJECT
 
   public:
-    // programFolder: the native folder whose settings.ini the window keeps; empty for the
-    // program file's own folder.
+    // programFolder: the native program folder, which decides where the settings live
+    // (LocateSettingsFile); empty for the program file's own folder.
     TPlimoForm(Platform& platform, ProcessValues& values, const LocaleDateSettings& locale,
                MessageSink& messages, FolderChooser& chooser, std::string programFolder = {},
                QWidget* parent = nullptr);
