@@ -47,6 +47,7 @@ fi
 touch "$prefix/bin/probe" 2>/dev/null && skip "$prefix stayed writable"
 
 export XDG_CONFIG_HOME=$work/config ZARVIK3_PROGRAM=$prefix/bin/zarvik3
+export LSAN_OPTIONS=suppressions=$(cd "$(dirname "$0")" && pwd)/system_leaks.supp
 settings=$XDG_CONFIG_HOME/zarvik3/settings.ini
 # Runs on the virtual display: start the window, optionally type a file mask, then "&Exit".
 drive='
