@@ -29,6 +29,10 @@ using zarvik3::bench::Options;
 struct TerminalMessages : zarvik3::MessageSink {
     void ShowMessage(const std::string& text) override { Report(text); }
     void ShowError(const std::string& message) override { Report(message); }
+    bool AskYesNo(const std::string& question) override {
+        Report(question);
+        return true;
+    }
     void Report(const std::string& text) {
         std::cerr << "zarvik3-window-bench: " << text << '\n';
         failed = true;

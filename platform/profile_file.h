@@ -5,6 +5,12 @@
 
 namespace zarvik3 {
 
+// Why a profile write was refused: the file as the system names it, and the system's reason.
+struct ProfileWriteFailure {
+    std::string nativePath;  // empty when the path names no file
+    std::string reason;      // "Read-only file system", "Is a directory", ...
+};
+
 // The Windows profile (INI) functions. Paths are folder texts. A null pointer has the
 // meaning the Windows functions give it.
 class ProfileFile {
@@ -20,6 +26,9 @@ class ProfileFile {
     // False when the file cannot be written.
     virtual bool WriteString(const std::string* section, const std::string* key,
                              const std::string* value, const std::string& path) = 0;
+
+    // Why the last refused WriteString failed, as GetLastError tells after a Windows call.
+    virtual ProfileWriteFailure LastWriteFailure() const { return {}; }
 };
 
 }  // namespace zarvik3

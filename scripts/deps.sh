@@ -1,15 +1,24 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the window need, when any is missing.
+# Installs the Debian packages the build, the tests, the window and the package need, when any
+# is missing. Without root and without sudo it names them and says how to install them.
 set -euo pipefail
-packages=(cmake g++ make googletest libgtest-dev libicu-dev qt6-base-dev xvfb xauth rsync python3)
+packages=(cmake g++ make googletest libgtest-dev libicu-dev qt6-base-dev xvfb xauth rsync python3
+    desktop-file-utils appstream lintian dpkg-dev file librsvg2-bin xdotool)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
-if ((${#missing[@]})); then
-    echo "Installing: ${missing[*]}"
-    sudo_cmd=()
-    [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
-    "${sudo_cmd[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq "${missing[@]}"
+((${#missing[@]})) || exit 0
+sudo_cmd=()
+if [ "$(id -u)" -ne 0 ]; then
+    if ! command -v sudo >/dev/null; then
+        echo "These Debian packages are missing: ${missing[*]}" >&2
+        echo "Install them as root (for example after 'su -'), then run this again:" >&2
+        echo "    apt-get install ${missing[*]}" >&2
+        exit 1
+    fi
+    sudo_cmd=(sudo)
 fi
+echo "Installing: ${missing[*]}"
+"${sudo_cmd[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq "${missing[@]}"

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "settings/settings_location.h"
+
 namespace zarvik3 {
 
 namespace {
@@ -11,12 +13,8 @@ constexpr std::size_t kReadBufferSize = 2048;
 
 }  // namespace
 
-std::string SettingsFilePath(const std::string& exeDir) {
-    return exeDir + "settings.ini";
-}
-
-SettingsFile::SettingsFile(ProfileFile& profiles, std::string path)
-    : profiles_(profiles), path_(std::move(path)) {}
+SettingsFile::SettingsFile(ProfileFile& profiles, std::string path, std::string folderToCreate)
+    : profiles_(profiles), path_(std::move(path)), folderToCreate_(std::move(folderToCreate)) {}
 
 SettingsFile::~SettingsFile() {
     // Release must not throw; a failed flush has nothing left to report to.
@@ -30,19 +28,35 @@ std::string SettingsFile::ReadSetting(const std::string& section, const std::str
     return profiles_.GetString(path_, section, key, "", kReadBufferSize);
 }
 
+bool SettingsFile::Write(const std::string& section, const std::string& key,
+                         const std::string* value) {
+    if (value != nullptr && !folderToCreate_.empty()) {
+        // A folder that cannot be made shows as the write's own failure below.
+        MakeSettingsFolder(folderToCreate_);
+        folderToCreate_.clear();
+    }
+    return profiles_.WriteString(&section, &key, value, path_);
+}
+
+void SettingsFile::ThrowRefusal() const {
+    const ProfileWriteFailure failure = profiles_.LastWriteFailure();
+    std::string message =
+        "Unable to write to " + (failure.nativePath.empty() ? path_ : failure.nativePath);
+    if (!failure.reason.empty()) message += ": " + failure.reason;
+    throw SettingsWriteError(message);
+}
+
 void SettingsFile::WriteSetting(const std::string& section, const std::string& key,
                                 const std::string& value) {
-    if (!profiles_.WriteString(&section, &key, &value, path_)) {
-        throw SettingsWriteError("Unable to write to " + path_);
-    }
+    if (!Write(section, key, &value)) ThrowRefusal();
 }
 
 bool SettingsFile::DeleteSetting(const std::string& section, const std::string& key) {
-    return profiles_.WriteString(&section, &key, nullptr, path_);
+    return Write(section, key, nullptr);
 }
 
 void SettingsFile::RemoveSetting(const std::string& section, const std::string& key) {
-    if (!DeleteSetting(section, key)) throw SettingsWriteError("Unable to write to " + path_);
+    if (!DeleteSetting(section, key)) ThrowRefusal();
 }
 
 }  // namespace zarvik3

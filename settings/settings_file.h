@@ -13,14 +13,13 @@ class SettingsWriteError : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-// ExeDir followed by "settings.ini".
-std::string SettingsFilePath(const std::string& exeDir);
-
 // One group of accesses to the settings file. Opening touches nothing on disk; the
 // destructor flushes the platform's cached writes, so every way out releases the file.
 class SettingsFile {
   public:
-    SettingsFile(ProfileFile& profiles, std::string path);
+    // folderToCreate: native folder made before the first write, for a file that may not
+    // have one yet (see LocateSettingsFile).
+    SettingsFile(ProfileFile& profiles, std::string path, std::string folderToCreate = {});
     ~SettingsFile();
     SettingsFile(const SettingsFile&) = delete;
     SettingsFile& operator=(const SettingsFile&) = delete;
@@ -30,7 +29,7 @@ class SettingsFile {
     // At most 2047 characters; "" for a missing file, section or key.
     std::string ReadSetting(const std::string& section, const std::string& key);
 
-    // Throws SettingsWriteError "Unable to write to <path>" when the platform refuses.
+    // Throws SettingsWriteError "Unable to write to <native path>: <reason>" when refused.
     void WriteSetting(const std::string& section, const std::string& key, const std::string& value);
 
     // Never throws; false when the platform could not write the file.
@@ -40,8 +39,12 @@ class SettingsFile {
     void RemoveSetting(const std::string& section, const std::string& key);
 
   private:
+    bool Write(const std::string& section, const std::string& key, const std::string* value);
+    [[noreturn]] void ThrowRefusal() const;
+
     ProfileFile& profiles_;
     std::string path_;
+    std::string folderToCreate_;
 };
 
 }  // namespace zarvik3

@@ -24,9 +24,15 @@ std::string StartFolderFor(const std::string& rememberedFolderText, Drives& driv
 }
 
 std::optional<std::string> BrowseForFolder(FolderChooser& chooser, Drives& drives, QWidget* parent,
-                                           const std::string& rememberedFolderText) {
+                                           const std::string& rememberedFolderText,
+                                           MessageSink& messages) {
     const std::optional<std::string> chosen = chooser.ChooseFolder(
         parent, QStringLiteral("Select Folder"), StartFolderFor(rememberedFolderText, drives));
+    if (chosen && chosen->find_first_of(std::string("\r\n\0", 3)) != std::string::npos) {
+        messages.ShowMessage("The folder " + *chosen +
+                             " cannot be used: its name holds a line break.");
+        return std::nullopt;
+    }
     return BrowseResult(chosen, drives);
 }
 

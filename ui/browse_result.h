@@ -5,6 +5,7 @@
 
 #include "platform/drives.h"
 #include "ui/folder_chooser.h"
+#include "ui/message_sink.h"
 
 class QWidget;
 
@@ -20,8 +21,10 @@ std::optional<std::string> BrowseResult(const std::optional<std::string>& chosen
 std::string StartFolderFor(const std::string& rememberedFolderText, Drives& drives);
 
 // Runs the picker titled "Select Folder" from the remembered folder and returns the new
-// folder text, or nothing when the field is to keep its text.
+// folder text, or nothing when the field is to keep its text. A folder whose name holds a
+// line break is refused with a message, as the settings file could not store it.
 std::optional<std::string> BrowseForFolder(FolderChooser& chooser, Drives& drives, QWidget* parent,
-                                           const std::string& rememberedFolderText);
+                                           const std::string& rememberedFolderText,
+                                           MessageSink& messages);
 
 }  // namespace zarvik3

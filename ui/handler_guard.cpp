@@ -1,6 +1,9 @@
 #include "ui/handler_guard.h"
 
 #include <exception>
+#include <string>
+
+#include "ui/error_message_text.h"
 
 namespace zarvik3 {
 
@@ -15,6 +18,24 @@ bool HandlerGuard::Run(const std::function<void()>& handler) noexcept {
         messages_.ShowError("Unknown error");
     }
     return false;
+}
+
+bool HandlerGuard::RunClose(const std::function<void()>& handler) noexcept {
+    std::string failure;
+    try {
+        handler();
+        return true;
+    } catch (const std::exception& error) {
+        failure = error.what();
+    } catch (...) {
+        failure = "Unknown error";
+    }
+    try {
+        return messages_.AskYesNo(ErrorMessageText(failure) +
+                                  "\n\nClose without saving the settings?");
+    } catch (...) {
+        return false;  // no answer: stay open, as before the question existed
+    }
 }
 
 }  // namespace zarvik3

@@ -15,6 +15,10 @@ class HandlerGuard {
     // False when the handler ended with an error.
     bool Run(const std::function<void()>& handler) noexcept;
 
+    // The close handler: on an error the user is asked whether to close all the same, so a
+    // save that cannot succeed never holds the window open for good. True to close.
+    bool RunClose(const std::function<void()>& handler) noexcept;
+
   private:
     MessageSink& messages_;
 };

@@ -25,4 +25,12 @@ void MessageBoxSink::ShowError(const std::string& message) {
     ShowBox(QMessageBox::Critical, ErrorMessageText(message));
 }
 
+bool MessageBoxSink::AskYesNo(const std::string& question) {
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Zarvik3"),
+                    QString::fromStdString(question), QMessageBox::Yes | QMessageBox::No);
+    // Enter keeps the window and its unsaved settings; leaving takes a deliberate Yes.
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 }  // namespace zarvik3

@@ -9,6 +9,7 @@ class MessageBoxSink : public MessageSink {
   public:
     void ShowMessage(const std::string& text) override;
     void ShowError(const std::string& message) override;
+    bool AskYesNo(const std::string& question) override;
 };
 
 }  // namespace zarvik3

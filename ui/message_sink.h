@@ -13,6 +13,8 @@ class MessageSink {
     virtual void ShowMessage(const std::string& text) = 0;
     // The standard error box for an error that escaped a handler.
     virtual void ShowError(const std::string& message) = 0;
+    // A question with Yes and No buttons; true for Yes.
+    virtual bool AskYesNo(const std::string& question) = 0;
 };
 
 }  // namespace zarvik3

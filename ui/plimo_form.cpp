@@ -123,6 +123,7 @@ void TPlimoForm::FormCreate() {
     if (!folder) throw std::runtime_error("The program folder " + native + " is on no drive");
     EnsureTrailingBackslash(*folder);
     values_.ExeDir = *folder;
+    LocateSettings(native);
     LoadSettings();
 }
 
@@ -138,7 +139,7 @@ void TPlimoForm::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    event->setAccepted(guard_.Run([this] { FormClose(); }));
+    event->setAccepted(guard_.RunClose([this] { FormClose(); }));
 }
 
 void TPlimoForm::CopyClicked() {

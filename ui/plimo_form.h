@@ -36,8 +36,8 @@ class TPlimoForm : public QMainWindow, public CopyView {
     Q_OBJECT
 
   public:
-    // programFolder: the native folder whose settings.ini the window keeps; empty for the
-    // program file's own folder.
+    // programFolder: the native program folder, which decides where the settings live
+    // (LocateSettingsFile); empty for the program file's own folder.
     TPlimoForm(Platform& platform, ProcessValues& values, const LocaleDateSettings& locale,
                MessageSink& messages, FolderChooser& chooser, std::string programFolder = {},
                QWidget* parent = nullptr);
@@ -96,6 +96,7 @@ class TPlimoForm : public QMainWindow, public CopyView {
     void SamePath1Click();
 
     // Settings file and folder histories.
+    void LocateSettings(const std::string& nativeProgramFolder);
     SettingsFile OpenSettings();
     int CurrentYear();
     void LoadSettings();
@@ -114,6 +115,8 @@ class TPlimoForm : public QMainWindow, public CopyView {
     MessageSink& messages_;
     FolderChooser& chooser_;
     std::string programFolder_;
+    std::string settingsPath_;  // folder text of the settings file
+    std::string settingsFolder_;
     HandlerGuard guard_;
     CopyRun run_;
     // A run pumps events, so Copy and close can arrive while it is still on the stack.

@@ -10,7 +10,7 @@ namespace zarvik3 {
 void TPlimoForm::Browse(QComboBox& field, std::string& remembered) {
     ClearList();
     const std::optional<std::string> chosen =
-        BrowseForFolder(chooser_, *platform_.drives, this, remembered);
+        BrowseForFolder(chooser_, *platform_.drives, this, remembered, messages_);
     if (chosen) field.setEditText(QString::fromStdString(*chosen));
     remembered = chosen.value_or(std::string());
     if (!platform_.fileSystem->SetCurrentDirectory(values_.ExeDir)) {

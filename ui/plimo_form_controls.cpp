@@ -10,6 +10,7 @@
 
 #include "ui/date_time_picker.h"
 #include "ui/label_text.h"
+#include "ui/line_break_validator.h"
 #include "ui/plimo_form.h"
 #include "ui/result_list_model.h"
 
@@ -78,6 +79,8 @@ void TPlimoForm::CreateFolderFields(QWidget& client) {
                             "Drive or folder where the FromDirectory path is added");
     ToFolder->setMaxVisibleItems(12);
     btPath2 = AddBrowseButton(client, "btPath2", 28);
+    RefuseLineBreaks(*FromBox->lineEdit(), messages_, "From Directory");
+    RefuseLineBreaks(*ToFolder->lineEdit(), messages_, "To Directory");
 }
 
 void TPlimoForm::CreateFilterFields(QWidget& client) {
@@ -88,6 +91,8 @@ void TPlimoForm::CreateFilterFields(QWidget& client) {
     edFile = AddEdit(client, "edFile", "*.*", 188, 50);
     Label5 = AddLabel(client, "Label5", "Prev. Strings", 267, 57);
     edPrev = AddEdit(client, "edPrev", ".~|.bak", 339, 65);
+    RefuseLineBreaks(*edFile, messages_, "File Mask");
+    RefuseLineBreaks(*edPrev, messages_, "Prev. Strings");
     edPrev->setToolTip(
         QStringLiteral("Files not to be backed up. Max 2 strings separated with a pipe."));
     btCopy = Place(new QPushButton(QStringLiteral("&Copy"), &client), "btCopy", 416, 44, 73, 54);

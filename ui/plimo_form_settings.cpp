@@ -12,6 +12,7 @@
 #include "settings/last_copy_display.h"
 #include "settings/main_section.h"
 #include "settings/settings_file.h"
+#include "settings/settings_location.h"
 #include "text/date_time_text.h"
 #include "text/text_helpers.h"
 #include "ui/combo_items.h"
@@ -41,8 +42,16 @@ void SetText(QLineEdit& edit, const std::optional<std::string>& text) {
 
 }  // namespace
 
+void TPlimoForm::LocateSettings(const std::string& nativeProgramFolder) {
+    const SettingsLocation location = LocateSettingsFile(nativeProgramFolder);
+    const std::optional<std::string> file = platform_.drives->ToFolderText(location.file);
+    if (!file) throw std::runtime_error("The settings file " + location.file + " is on no drive");
+    settingsPath_ = *file;
+    settingsFolder_ = location.folderToCreate;
+}
+
 SettingsFile TPlimoForm::OpenSettings() {
-    return SettingsFile(*platform_.profiles, SettingsFilePath(values_.ExeDir));
+    return SettingsFile(*platform_.profiles, settingsPath_, settingsFolder_);
 }
 
 int TPlimoForm::CurrentYear() {

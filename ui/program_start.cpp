@@ -1,10 +1,10 @@
 #include "ui/program_start.h"
 
 #include <QApplication>
-#include <QDir>
 
 #include "copy/process_values.h"
 #include "platform/platform.h"
+#include "settings/settings_location.h"
 #include "ui/about_boxer.h"
 #include "ui/folder_chooser.h"
 #include "ui/message_box_sink.h"
@@ -15,8 +15,9 @@ namespace zarvik3 {
 int RunProgram(QApplication& application) {
     // The name only, not a display name, which Qt would append to every window caption.
     QApplication::setApplicationName(QStringLiteral("Zarvik3"));
-    const QString settingsPath = QCoreApplication::applicationDirPath() + "/settings.ini";
-    Platform platform = CreatePlatform(QDir::toNativeSeparators(settingsPath).toStdString());
+    // The window locates the same file again for its own reads and writes.
+    const std::string programFolder = QCoreApplication::applicationDirPath().toStdString();
+    Platform platform = CreatePlatform(LocateSettingsFile(programFolder).file);
     // Updated in place at each run, so the list and the history follow the locale.
     const LocaleDateSettings& locale = platform.conditions->Locale();
     ProcessValues values;

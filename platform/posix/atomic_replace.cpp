@@ -92,11 +92,14 @@ bool ReplaceFileAtomically(const std::string& nativePath, std::string_view conte
     const int fd = CreateTemporary(nativePath, existing != nullptr ? 0600 : 0666, temporary);
     if (fd < 0) return false;
     const bool filled = FillTemporary(fd, content, existing);
+    int error = errno;
     // A second descriptor keeps the lock until the rename: closing one would drop it.
     const UniqueFd lock(fcntl(fd, F_DUPFD_CLOEXEC, 0));
     const bool closed = close(fd) == 0;
     if (filled && closed && rename(temporary.c_str(), nativePath.c_str()) == 0) return true;
+    if (filled) error = errno;
     unlink(temporary.c_str());
+    errno = error;
     return false;
 }
 

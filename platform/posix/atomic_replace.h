@@ -12,6 +12,7 @@ namespace zarvik3 {
 // a crash or a full disk leaves either the old file or the new one, never a truncated one.
 // existing: the target's status, whose permission bits and owner the new file keeps;
 // null for a new file, which gets the usual bits for the process's umask.
+// On false, errno holds the reason.
 bool ReplaceFileAtomically(const std::string& nativePath, std::string_view content,
                            const struct stat* existing);
 

@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <system_error>
 
 #include "platform/posix/atomic_replace.h"
 #include "platform/posix/profile_text.h"
@@ -16,6 +17,9 @@ namespace {
 
 // A settings file beyond this is not one; reading it whole would only exhaust memory.
 constexpr off_t kMaxProfileBytes = 16 * 1024 * 1024;
+
+// Not an errno: the owner's write bit is missing, which refuses even root.
+constexpr int kReadOnlyFile = -1;
 
 bool SameFile(const struct stat& a, const struct stat& b) {
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino && a.st_size == b.st_size &&
@@ -37,14 +41,32 @@ bool ReadAll(int fd, off_t size, std::string& bytes) {
     return true;
 }
 
-// Non-blocking open, so a FIFO under the file's name cannot hang the program.
-bool ReadRegularFile(const std::string& path, struct stat& status, std::string& bytes) {
+// Non-blocking open, so a FIFO under the file's name cannot hang the program. Returns 0 or
+// the reason the file cannot serve as a profile file.
+int ReadRegularFile(const std::string& path, struct stat& status, std::string& bytes) {
     const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return false;
-    const bool ok = fstat(fd, &status) == 0 && S_ISREG(status.st_mode) &&
-                    status.st_size <= kMaxProfileBytes && ReadAll(fd, status.st_size, bytes);
+    if (fd < 0) return errno;
+    int error = 0;
+    if (fstat(fd, &status) != 0) {
+        error = errno;
+    } else if (S_ISDIR(status.st_mode)) {
+        error = EISDIR;
+    } else if (!S_ISREG(status.st_mode)) {
+        error = EINVAL;
+    } else if (status.st_size > kMaxProfileBytes) {
+        error = EFBIG;
+    } else if (!ReadAll(fd, status.st_size, bytes)) {
+        error = errno;
+    }
     close(fd);
-    return ok;
+    return error;
+}
+
+std::string SystemReason(int error) {
+    if (error == kReadOnlyFile) return "The file is read-only";
+    // EINVAL's own text says nothing useful here: it stands for a FIFO, socket or device.
+    if (error == EINVAL) return "Not a regular file";
+    return std::generic_category().message(error);
 }
 
 // A link is written through to its target, so the link itself survives the rename.
@@ -57,9 +79,10 @@ std::optional<std::string> ResolveLink(const std::string& path) {
 }
 
 // The read-only attribute is the owner's missing write bit; access() adds what the
-// process itself may not do.
-bool MayWrite(const std::string& path, const struct stat& status) {
-    return (status.st_mode & S_IWUSR) != 0 && access(path.c_str(), W_OK) == 0;
+// process itself may not do. Returns 0, kReadOnlyFile or the errno.
+int WriteRefusal(const std::string& path, const struct stat& status) {
+    if ((status.st_mode & S_IWUSR) == 0) return kReadOnlyFile;
+    return access(path.c_str(), W_OK) == 0 ? 0 : errno;
 }
 
 }  // namespace
@@ -73,11 +96,12 @@ std::optional<std::string> PosixProfileFile::NativePath(const std::string& path)
 }
 
 const PosixProfileFile::CachedFile* PosixProfileFile::Load(const std::string& nativePath,
-                                                           FileState& state) {
+                                                           FileState& state, int& error) {
     struct stat now;
     if (stat(nativePath.c_str(), &now) != 0) {
+        error = errno;
         cache_.erase(nativePath);
-        state = errno == ENOENT || errno == ENOTDIR ? FileState::Missing : FileState::Unusable;
+        state = error == ENOENT || error == ENOTDIR ? FileState::Missing : FileState::Unusable;
         return nullptr;
     }
     const auto cached = cache_.find(nativePath);
@@ -87,7 +111,8 @@ const PosixProfileFile::CachedFile* PosixProfileFile::Load(const std::string& na
     }
     CachedFile fresh;
     std::string bytes;
-    if (!ReadRegularFile(nativePath, fresh.status, bytes)) {
+    error = ReadRegularFile(nativePath, fresh.status, bytes);
+    if (error != 0) {
         cache_.erase(nativePath);
         state = FileState::Unusable;
         return nullptr;
@@ -103,7 +128,8 @@ std::string PosixProfileFile::GetString(const std::string& path, const std::stri
     std::optional<std::string> stored;
     if (const auto native = NativePath(path)) {
         FileState state;
-        if (const CachedFile* file = Load(*native, state)) {
+        int ignored = 0;
+        if (const CachedFile* file = Load(*native, state, ignored)) {
             stored = file->document.Find(section, key);
         }
     }
@@ -117,19 +143,35 @@ bool PosixProfileFile::WriteString(const std::string* section, const std::string
         cache_.clear();
         return true;
     }
-    if (section == nullptr || !IsStorableEntry(*section, key, value)) return false;
+    failure_ = {};
     const auto native = NativePath(path);
-    if (!native) return false;
+    if (!native) return Refuse("", "No drive letter maps " + path);
+    if (section == nullptr || !IsStorableEntry(*section, key, value)) {
+        return Refuse(*native, "A line break cannot be kept in a settings file");
+    }
     const auto target = ResolveLink(*native);
-    return target && Store(*target, *section, key, value);
+    if (!target) return RefuseWithErrno(*native, errno);
+    return Store(*target, *section, key, value);
+}
+
+bool PosixProfileFile::Refuse(const std::string& nativePath, std::string reason) {
+    failure_ = {nativePath, std::move(reason)};
+    return false;
+}
+
+bool PosixProfileFile::RefuseWithErrno(const std::string& nativePath, int error) {
+    return Refuse(nativePath, SystemReason(error));
 }
 
 bool PosixProfileFile::Store(const std::string& nativePath, const std::string& section,
                              const std::string* key, const std::string* value) {
     FileState state;
-    const CachedFile* file = Load(nativePath, state);
-    if (state == FileState::Unusable) return false;
-    if (file != nullptr && !MayWrite(nativePath, file->status)) return false;
+    int error = 0;
+    const CachedFile* file = Load(nativePath, state, error);
+    if (state == FileState::Unusable) return RefuseWithErrno(nativePath, error);
+    if (file != nullptr && (error = WriteRefusal(nativePath, file->status)) != 0) {
+        return RefuseWithErrno(nativePath, error);
+    }
     IniDocument document = file != nullptr ? file->document : IniDocument();
     const bool changed = key == nullptr     ? document.DeleteSection(section)
                          : value == nullptr ? document.DeleteKey(section, *key)
@@ -137,6 +179,7 @@ bool PosixProfileFile::Store(const std::string& nativePath, const std::string& s
     if (!changed) return true;
     const bool written =
         ReplaceFileAtomically(nativePath, document.Text(), file ? &file->status : nullptr);
+    if (!written) RefuseWithErrno(nativePath, errno);
     CachedFile updated;
     if (!written || stat(nativePath.c_str(), &updated.status) != 0) {
         cache_.erase(nativePath);

@@ -30,6 +30,8 @@ class PosixProfileFile : public ProfileFile {
     bool WriteString(const std::string* section, const std::string* key, const std::string* value,
                      const std::string& path) override;
 
+    ProfileWriteFailure LastWriteFailure() const override { return failure_; }
+
   private:
     struct CachedFile {
         struct stat status;
@@ -38,12 +40,15 @@ class PosixProfileFile : public ProfileFile {
     enum class FileState { Missing, Readable, Unusable };
 
     std::optional<std::string> NativePath(const std::string& path) const;
-    const CachedFile* Load(const std::string& nativePath, FileState& state);
+    const CachedFile* Load(const std::string& nativePath, FileState& state, int& error);
     bool Store(const std::string& nativePath, const std::string& section, const std::string* key,
                const std::string* value);
+    bool Refuse(const std::string& nativePath, std::string reason);
+    bool RefuseWithErrno(const std::string& nativePath, int error);
 
     std::shared_ptr<const DriveMap> drives_;
     std::map<std::string, CachedFile> cache_;
+    ProfileWriteFailure failure_;
 };
 
 }  // namespace zarvik3

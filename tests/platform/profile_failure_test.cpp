@@ -3,10 +3,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <system_error>
 
 #include "platform/posix/posix_profile_file.h"
 #include "support/temp_tree.h"
@@ -60,6 +62,8 @@ TEST_F(ProfileFailureTest, AnImmutableFolderFailsTheWriteAndKeepsTheOldFile) {
     ImmutableFolder lock(tree.Root().string());
     if (!lock.Locked()) GTEST_SKIP() << "chattr +i is not available on " << tree.Root();
     EXPECT_FALSE(Write("new", Path()));
+    EXPECT_EQ(profiles.LastWriteFailure().nativePath, Path());
+    EXPECT_EQ(profiles.LastWriteFailure().reason, std::generic_category().message(EPERM));
     EXPECT_EQ(tree.Read("settings.ini"), kOld);
     EXPECT_EQ(profiles.GetString(Path(), "A", "k", "", 2048), "old");
 }
@@ -67,6 +71,7 @@ TEST_F(ProfileFailureTest, AnImmutableFolderFailsTheWriteAndKeepsTheOldFile) {
 TEST_F(ProfileFailureTest, AReadOnlyFileFailsTheWriteEvenForRoot) {
     ASSERT_EQ(chmod(Path().c_str(), 0444), 0);
     EXPECT_FALSE(Write("new", Path()));
+    EXPECT_NE(profiles.LastWriteFailure().reason.find("read-only"), std::string::npos);
     EXPECT_EQ(tree.Read("settings.ini"), kOld);
     const std::string section = "A";
     EXPECT_FALSE(profiles.WriteString(&section, nullptr, nullptr, Path()));
@@ -82,8 +87,19 @@ TEST_F(ProfileFailureTest, AFolderWithoutWriteAccessFailsForAnOrdinaryUser) {
     EXPECT_EQ(tree.Read("settings.ini"), kOld);
 }
 
+TEST_F(ProfileFailureTest, EachRefusalTellsTheSystemsReason) {
+    tree.MakeFolder("folder.ini");
+    EXPECT_FALSE(Write("new", tree.Path("folder.ini").string()));
+    EXPECT_EQ(profiles.LastWriteFailure().reason, std::generic_category().message(EISDIR));
+    EXPECT_FALSE(Write("two\nlines", Path()));
+    EXPECT_NE(profiles.LastWriteFailure().reason.find("line break"), std::string::npos);
+    EXPECT_TRUE(Write("new", Path()));
+    EXPECT_EQ(profiles.LastWriteFailure().reason, "");
+}
+
 TEST_F(ProfileFailureTest, AMissingFolderFailsTheWrite) {
     EXPECT_FALSE(Write("new", tree.Path("missing/settings.ini").string()));
+    EXPECT_EQ(profiles.LastWriteFailure().reason, std::generic_category().message(ENOENT));
     EXPECT_FALSE(tree.Exists("missing"));
     EXPECT_FALSE(Write("new", ""));
 }

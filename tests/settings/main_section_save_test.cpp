@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <sstream>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "settings/last_copy_display.h"
@@ -113,7 +115,8 @@ TEST_F(MainSectionSaveTest, ReadOnlyFolderStopsTheSaveWithTheFileNamed) {
             try {
                 SaveSettings(file, state, GermanLocale());
             } catch (const SettingsWriteError& error) {
-                EXPECT_STREQ(error.what(), "Unable to write to D:\\settings.ini");
+                EXPECT_EQ(error.what(), "Unable to write to " + NativePath() + ": " +
+                                            std::generic_category().message(EPERM));
                 throw;
             }
         },

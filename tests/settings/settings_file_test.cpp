@@ -2,8 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <system_error>
+
 #include "recording_profile_file.h"
 #include "settings/main_section.h"
+#include "settings/settings_location.h"
 #include "settings_test_folder.h"
 
 namespace zarvik3 {
@@ -14,8 +18,58 @@ using testing::SettingsFolderTest;
 
 using SettingsFileTest = SettingsFolderTest;
 
-TEST_F(SettingsFileTest, PathIsExeDirFollowedByFileName) {
-    EXPECT_EQ(SettingsFilePath("D:\\Tools\\"), "D:\\Tools\\settings.ini");
+// Where the file lives, with $XDG_CONFIG_HOME pointed into the test folder.
+class SettingsLocationTest : public SettingsFolderTest {
+  protected:
+    void SetUp() override {
+        SettingsFolderTest::SetUp();
+        program = Folder() + "/program";
+        std::filesystem::create_directories(program);
+        setenv("XDG_CONFIG_HOME", (Folder() + "/config").c_str(), 1);
+    }
+    void TearDown() override {
+        unsetenv("XDG_CONFIG_HOME");
+        SettingsFolderTest::TearDown();
+    }
+    std::string PerUser() const { return Folder() + "/config/zarvik3/settings.ini"; }
+    std::string program;
+};
+
+TEST_F(SettingsLocationTest, BesideAWritableProgramOtherwiseInThePerUserFolder) {
+    EXPECT_EQ(LocateSettingsFile(program).file, program + "/settings.ini");
+    EXPECT_EQ(LocateSettingsFile(program).folderToCreate, "");
+    // A packaged program's folder is never written, even by root, who could.
+    const SettingsLocation installed = LocateSettingsFile("/usr/bin");
+    EXPECT_EQ(installed.file, PerUser());
+    EXPECT_FALSE(std::filesystem::exists(installed.folderToCreate)) << "made at the first save";
+    setenv("XDG_CONFIG_HOME", "relative", 1);
+    setenv("HOME", Folder().c_str(), 1);
+    EXPECT_EQ(LocateSettingsFile("/usr/bin").file, Folder() + "/.config/zarvik3/settings.ini");
+}
+
+TEST_F(SettingsLocationTest, AReadOnlyFileBesideTheProgramIsTheFirstStartingPoint) {
+    std::ofstream(program + "/settings.ini") << "[Drives]\r\nE=/media/stick\r\n";
+    std::filesystem::permissions(program + "/settings.ini", std::filesystem::perms::owner_read);
+    const SettingsLocation location = LocateSettingsFile(program);
+    EXPECT_EQ(location.file, PerUser());
+    PosixProfileFile profiles = PosixProfileFile::ForNativePaths();
+    EXPECT_EQ(profiles.GetString(location.file, "Drives", "E", "", 2048), "/media/stick");
+    const std::string section = "Drives", key = "E", value = "/mnt/other";
+    ASSERT_TRUE(profiles.WriteString(&section, &key, &value, location.file));
+    LocateSettingsFile(program);  // a later start keeps the user's own file
+    EXPECT_EQ(profiles.GetString(location.file, "Drives", "E", "", 2048), "/mnt/other");
+}
+
+TEST_F(SettingsLocationTest, TheFirstWriteMakesThePerUserFolder) {
+    const SettingsLocation location = LocateSettingsFile("/usr/bin");
+    PosixProfileFile profiles = PosixProfileFile::ForNativePaths();
+    SettingsFile(profiles, location.file).ReadSetting("PlimoForm", "File");
+    EXPECT_FALSE(std::filesystem::exists(location.folderToCreate));
+    SettingsFile(profiles, location.file, location.folderToCreate)
+        .WriteSetting("PlimoForm", "File", "*.txt");
+    EXPECT_EQ(std::filesystem::status(location.folderToCreate).permissions(),
+              std::filesystem::perms::owner_all);
+    EXPECT_EQ(profiles.GetString(location.file, "PlimoForm", "File", "", 2048), "*.txt");
 }
 
 TEST_F(SettingsFileTest, MissingFileReadsEmptyAndOpeningCreatesNothing) {
@@ -70,7 +124,8 @@ TEST_F(SettingsFileTest, RefusedWriteNamesTheFileAndLosesNothing) {
         file.WriteSetting("PlimoForm", "File", "*.txt");
         FAIL() << "the write should have been refused";
     } catch (const SettingsWriteError& error) {
-        EXPECT_STREQ(error.what(), "Unable to write to D:\\settings.ini");
+        EXPECT_EQ(error.what(), "Unable to write to " + NativePath() + ": " +
+                                    std::generic_category().message(EPERM));
     }
     EXPECT_EQ(FileText(), before);
     EXPECT_EQ(file.ReadSetting("PlimoForm", "File"), "*.doc");

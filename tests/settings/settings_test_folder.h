@@ -49,6 +49,7 @@ class SettingsFolderTest : public ::testing::Test {
     }
 
     std::string FolderText() const { return "D:\\settings.ini"; }
+    const std::string& Folder() const { return folder_; }
     std::string NativePath() const { return folder_ + "/settings.ini"; }
     ProfileFile& Profiles() { return *profiles_; }
 

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "ui/window_fixture.h"
+
 namespace zarvik3 {
 namespace {
 
@@ -60,8 +62,10 @@ class FakeChooser : public FolderChooser {
 
 TEST(BrowseForFolder, AConfirmedChoiceGivesTheFolderWithItsTrailingBackslash) {
     FakeDrives drives;
+    test::RecordingMessages messages;
     FakeChooser chooser(std::string("/media/usb/Backup/2008"));
-    EXPECT_EQ(BrowseForFolder(chooser, drives, nullptr, "E:\\Old\\"), "E:\\Backup\\2008\\");
+    EXPECT_EQ(BrowseForFolder(chooser, drives, nullptr, "E:\\Old\\", messages),
+              "E:\\Backup\\2008\\");
     ASSERT_EQ(chooser.starts.size(), 1u);
     EXPECT_EQ(chooser.starts[0], "/media/usb/Old/");
     EXPECT_EQ(chooser.titles[0], QStringLiteral("Select Folder"));
@@ -69,17 +73,28 @@ TEST(BrowseForFolder, AConfirmedChoiceGivesTheFolderWithItsTrailingBackslash) {
 
 TEST(BrowseForFolder, ACancelGivesNothingAndAnEmptyRememberedFolderStartsAtTheDefault) {
     FakeDrives drives;
+    test::RecordingMessages messages;
     FakeChooser chooser(std::nullopt);
-    EXPECT_EQ(BrowseForFolder(chooser, drives, nullptr, ""), std::nullopt);
+    EXPECT_EQ(BrowseForFolder(chooser, drives, nullptr, "", messages), std::nullopt);
     ASSERT_EQ(chooser.starts.size(), 1u);
     EXPECT_EQ(chooser.starts[0], "");
 }
 
 TEST(BrowseForFolder, ARememberedFolderOnNoDriveStartsAtTheDefault) {
     FakeDrives drives;
+    test::RecordingMessages messages;
     FakeChooser chooser(std::string("/Data"));
-    EXPECT_EQ(BrowseForFolder(chooser, drives, nullptr, "Q:\\Gone\\"), "C:\\Data\\");
+    EXPECT_EQ(BrowseForFolder(chooser, drives, nullptr, "Q:\\Gone\\", messages), "C:\\Data\\");
     EXPECT_EQ(chooser.starts.at(0), "");
+}
+
+TEST(BrowseForFolder, AFolderNameWithALineBreakIsRefusedWithAMessage) {
+    FakeDrives drives;
+    test::RecordingMessages messages;
+    FakeChooser chooser(std::string("/Data/two\nlines"));
+    EXPECT_EQ(BrowseForFolder(chooser, drives, nullptr, "", messages), std::nullopt);
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_NE(messages.messages[0].find("/Data/two\nlines"), std::string::npos);
 }
 
 TEST(BrowseResult, ADriveRootStaysTheRoot) {

@@ -42,6 +42,20 @@ TEST(HandlerGuard, ForeignThrowsAreCaughtToo) {
     EXPECT_EQ(messages.errors.size(), 1u);
 }
 
+TEST(HandlerGuard, ACloseThatFailsAsksAndTheAnswerDecides) {
+    RecordingMessages messages;
+    HandlerGuard guard(messages);
+    const auto failingSave = [] { throw std::runtime_error("Unable to write to /x: Disk full"); };
+    EXPECT_FALSE(guard.RunClose(failingSave));
+    messages.answer = true;
+    EXPECT_TRUE(guard.RunClose(failingSave));
+    ASSERT_EQ(messages.questions.size(), 2u);
+    EXPECT_TRUE(StartsWith(messages.questions[0], "Unable to write to /x: Disk full.\n"));
+    EXPECT_TRUE(guard.RunClose([] {}));
+    EXPECT_EQ(messages.questions.size(), 2u) << "a save that works asks nothing";
+    EXPECT_TRUE(messages.errors.empty());
+}
+
 // Throws from the enumeration of one folder, as a failing disk might.
 class ThrowingFileSystem : public PosixFileSystem {
   public:

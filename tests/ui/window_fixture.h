@@ -36,8 +36,14 @@ inline bool StartsWith(const std::string& text, const std::string& prefix) {
 struct RecordingMessages : MessageSink {
     void ShowMessage(const std::string& text) override { messages.push_back(text); }
     void ShowError(const std::string& message) override { errors.push_back(message); }
+    bool AskYesNo(const std::string& question) override {
+        questions.push_back(question);
+        return answer;
+    }
     std::vector<std::string> messages;
     std::vector<std::string> errors;
+    std::vector<std::string> questions;
+    bool answer = false;
 };
 
 // Hands back the answer set for the next browse and records the start folders asked for.

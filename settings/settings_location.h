@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+
+namespace zarvik3 {
+
+// Where the settings file of a program in programFolder (a native path) lives.
+struct SettingsLocation {
+    std::string file;  // native path of settings.ini
+    // Native folder made (mode 0700, with its parents) before the file's first write; empty
+    // when the file lies beside the program.
+    std::string folderToCreate;
+};
+
+// settings.ini beside the program when the folder may be written and the file there, if any,
+// too (portable use); never in the system's program trees (/usr, /opt, ...), which the
+// package manager owns. Otherwise the per-user file
+// $XDG_CONFIG_HOME/zarvik3/settings.ini (~/.config when unset or not absolute); a
+// settings.ini beside the program that can only be read becomes its first content.
+SettingsLocation LocateSettingsFile(const std::string& programFolder);
+
+// Makes the folder and its missing parents; 0 or the errno of the failure.
+int MakeSettingsFolder(const std::string& folder);
+
+}  // namespace zarvik3
