@@ -83,6 +83,10 @@ def options(ws):
         result = ws.run(src, dst, *args)
         check_clean_run(result, " ".join(args))
         check(set(tree_files(dst)) == expected, "%s copied %s" % (args, sorted(tree_files(dst))))
+    # Relative native paths, a trailing slash, and "--" before a folder named like an option.
+    os.rename(src, ws.path("-src"))
+    check_clean_run(ws.run("--", "-src/", "dst-relative", cwd=ws.root), "relative paths")
+    check_identical(ws.path("-src"), ws.path("dst-relative"), "relative paths")
 
 
 def cancel_mid_file(ws, signal_number):

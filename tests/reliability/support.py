@@ -62,8 +62,8 @@ class Workspace:
     def command(self, *args, user_prefix=()):
         return list(user_prefix) + [self.binary] + [str(a) for a in args]
 
-    def run(self, *args, user_prefix=(), timeout=300):
-        done = subprocess.run(self.command(*args, user_prefix=user_prefix),
+    def run(self, *args, user_prefix=(), cwd=None, timeout=300):
+        done = subprocess.run(self.command(*args, user_prefix=user_prefix), cwd=cwd,
                               stdin=subprocess.DEVNULL, capture_output=True, timeout=timeout)
         return Result(done.returncode, decode(done.stdout), decode(done.stderr))
 
