@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Times the headless copy run against cp and rsync on the same trees, in one run:
-# a fresh copy, an up-to-date rescan and one large file. Prints the median of each case.
+# Times the command-line copy run (zarvik3-copy) against cp and rsync on the same trees, in
+# one run: a fresh copy, an up-to-date rescan and one large file. Prints the median of each case.
 # Environment: BENCH_FILES (100000), BENCH_BIG_MB (2048), BENCH_RUNS (3), BENCH_DIR (/tmp),
 # BENCH_BUILD (build-bench), MAKE_TREE (../shared/bench/make_tree.py).
 # Quick mode: BENCH_FILES=20000 BENCH_BIG_MB=256 bench/run.sh
@@ -15,8 +15,8 @@ build=${BENCH_BUILD:-$root/build-bench}
 tools=(zarvik3 cp rsync)
 
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DZARVIK3_WITH_UI=ON >/dev/null
-cmake --build "$build" -j"$(nproc)" --target zarvik3-bench zarvik3-window-bench >/dev/null
-bench_bin=$build/bench/zarvik3-bench
+cmake --build "$build" -j"$(nproc)" --target zarvik3-copy zarvik3-window-bench >/dev/null
+bench_bin=$build/cli/zarvik3-copy
 window_bin=$build/bench/zarvik3-window-bench
 
 work=$(mktemp -d "${BENCH_DIR:-/tmp}/zarvik3-bench.XXXXXX")

@@ -2,8 +2,10 @@
 # Installs the Debian packages the build, the tests, the window and the package need, when any
 # is missing. Without root and without sudo it names them and says how to install them.
 set -euo pipefail
+# util-linux and mount: setpriv and the small tmpfs of the reliability cases.
 packages=(cmake g++ make googletest libgtest-dev libicu-dev qt6-base-dev xvfb xauth rsync python3
-    desktop-file-utils appstream lintian dpkg-dev file librsvg2-bin xdotool)
+    desktop-file-utils appstream lintian dpkg-dev file librsvg2-bin xdotool
+    util-linux mount)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

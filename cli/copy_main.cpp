@@ -1,0 +1,100 @@
+// zarvik3-copy: the window's copy run from the command line, for scheduled backups.
+// Exit status: 0 when nothing failed, 1 when a file failed or the run was cancelled,
+// 2 on bad usage or when the source or the destination is not available.
+#include <unistd.h>
+
+#include <exception>
+#include <iostream>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "cli/cancel_signal.h"
+#include "cli/copy_options.h"
+#include "cli/last_copy_record.h"
+#include "cli/printing_view.h"
+#include "copy/copy_run.h"
+#include "copy/process_values.h"
+#include "platform/platform.h"
+
+namespace {
+
+using zarvik3::cli::Options;
+
+constexpr int kFailed = 1;
+constexpr int kUnavailable = 2;
+
+int Refuse(const std::string& message) {
+    std::cerr << "zarvik3-copy: " << message << '\n';
+    return kUnavailable;
+}
+
+struct Folders {
+    std::string from;
+    std::string to;
+};
+
+// FROM and TO as folder texts, or why the run cannot start.
+std::optional<Folders> ResolveFolders(zarvik3::Platform& platform, const Options& options,
+                                      std::string& error) {
+    const auto from = zarvik3::cli::ToFolderArgument(*platform.drives, options.from);
+    const auto to = zarvik3::cli::ToFolderArgument(*platform.drives, options.to);
+    if (!from || !to) {
+        error = "no drive letter covers " + (from ? options.to : options.from);
+        return std::nullopt;
+    }
+    // The walk would take a missing source for an empty one and report a clean run.
+    if (!from->empty() && !platform.fileSystem->DirectoryExists(*from)) {
+        error = "FROM folder " + options.from + " does not exist or is not a folder";
+        return std::nullopt;
+    }
+    return Folders{*from, *to};
+}
+
+int Run(const Options& options) {
+    const zarvik3::SettingsLocation settings = zarvik3::cli::LocateSettings();
+    zarvik3::Platform platform = zarvik3::CreatePlatform(settings.file);
+    std::string error;
+    const std::optional<Folders> folders = ResolveFolders(platform, options, error);
+    if (!folders) return Refuse(error);
+    // Updated in place when the run starts, as in the window.
+    const zarvik3::LocaleDateSettings& locale = platform.conditions->Locale();
+    zarvik3::ProcessValues values;
+    zarvik3::cli::PrintingView view(options, values, std::cout, std::cerr);
+    view.SetFolders(folders->from, folders->to);
+    view.OnRecordLastCopy([&] {
+        zarvik3::cli::RecordLastCopy(platform, locale, settings, view.FromText(), view.ToText(),
+                                     std::cerr);
+    });
+    zarvik3::CopyRun run(*platform.fileSystem, *platform.drives, *platform.clock, view, values,
+                         locale);
+    run.RefreshEachRun(*platform.conditions);
+    run.btCopyClick();
+    if (view.EndedByMessage()) return kUnavailable;
+    view.Finish();
+    const bool failed = view.FailedLineCount() > 0 || values.CancelRequested;
+    return failed ? kFailed : 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // Standard output keeps its own buffer, so a long list costs no write per line, except
+    // on a terminal, where each line shows as it is known.
+    std::ios::sync_with_stdio(false);
+    if (isatty(STDOUT_FILENO)) std::cout << std::unitbuf;
+    std::string error;
+    const auto options =
+        zarvik3::cli::ParseOptions(std::vector<std::string>(argv + 1, argv + argc), error);
+    if (!options) {
+        std::cerr << "zarvik3-copy: " << error << '\n' << zarvik3::cli::UsageText("zarvik3-copy");
+        return kUnavailable;
+    }
+    zarvik3::cli::InstallCancelHandlers();
+    try {
+        return Run(*options);
+    } catch (const std::exception& failure) {
+        std::cerr << "zarvik3-copy: " << failure.what() << '\n';
+        return kFailed;
+    }
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+// The command line of zarvik3-copy.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/drives.h"
+
+namespace zarvik3::cli {
+
+struct Options {
+    std::string from;
+    std::string to;
+    std::string mask = "*.*";
+    std::string exclude;  // nothing excluded
+    bool subfolders = true;
+    bool list = false;
+    bool quiet = false;
+};
+
+// Empty on bad usage; error then says why.
+std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::string& error);
+
+std::string UsageText(const std::string& program);
+
+// FROM or TO as typed: a folder text ("C:\Data") as it is, anything else as a native path,
+// made absolute by name only (the destination may not exist yet). Empty when no drive
+// letter covers it.
+std::optional<std::string> ToFolderArgument(Drives& drives, const std::string& typed);
+
+}  // namespace zarvik3::cli

@@ -1,0 +1,158 @@
+"""The command line end to end: exit codes, list lines, FAILED lines, options, the last-copy
+stamp and a cancel by signal in the middle of a file."""
+
+import os
+import signal
+import time
+
+from support import (check, check_clean_run, check_identical, content, failed_lines,
+                     folder_text, leftovers, sha256, tree_files, write_file)
+
+
+def bad_usage(ws):
+    os.mkdir(ws.path("src"))
+    refused = [(), ("only-one",), (ws.path("src"), ws.path("dst"), "--bogus"),
+               (ws.path("src"), ws.path("dst"), "--mask"),
+               (ws.path("missing"), ws.path("dst")),
+               (ws.path("src"), "")]
+    if unused_letter():
+        refused.append((ws.path("src"), "%s:\\backup" % unused_letter()))
+    for args in refused:
+        result = ws.run(*args)
+        check(result.returncode == 2 and result.err and not result.out,
+              "%r: not refused with exit 2 and a message\n%s" % (args, result.describe()))
+    result = ws.run(ws.path("missing"), ws.path("dst"))
+    check(ws.path("missing") in result.err, "the missing FROM folder is not named\n"
+          + result.describe())
+    check(not os.path.exists(ws.path("dst")), "a refused run made its destination")
+
+
+def unused_letter():
+    """A drive letter no volume takes: letters go to the mounts under these folders."""
+    with open("/proc/self/mounts") as mounts:
+        volumes = sum(1 for line in mounts
+                      if line.split()[1].startswith(("/media/", "/mnt/", "/run/media/")))
+    return "Z" if volumes < 20 else None
+
+
+def make_small_tree(ws):
+    src = ws.path("src")
+    write_file(os.path.join(src, "a.bin"), content(1, 5000))
+    write_file(os.path.join(src, "sub", "b.txt"), content(2, 3000))
+    write_file(os.path.join(src, "sub", "c.bin"), content(3, 2000))
+    return src
+
+
+def list_and_failure(ws):
+    src = make_small_tree(ws)
+    dst = ws.path("dst")
+    os.makedirs(os.path.join(dst, "sub", "c.bin"))  # a folder where the copy of c.bin goes
+    to = folder_text(dst)
+    result = ws.run(src, to, "--list")
+    check(result.returncode == 1, "a failed file does not give exit 1\n" + result.describe())
+    listed = result.out_lines()[:-1]
+    expected = [to + "\\a.bin", to + "\\sub\\b.txt"]
+    check(sorted(line.split("   ")[0] for line in listed) == sorted(expected),
+          "the list lines are not those of the copied files\n" + result.describe())
+    failed = to + "\\sub\\c.bin   "
+    check(len(result.err_lines()) == 1 and result.err.startswith(failed)
+          and failed_lines(result), "no FAILED line for c.bin alone\n" + result.describe())
+    check(result.out_lines()[-1] and not result.out_lines()[-1].startswith(to),
+          "no summary line at the end\n" + result.describe())
+    check(folder_text(src) + "\\_" in ws.settings_text(),
+          "the last copy of FROM is not stamped in the settings file:\n" + ws.settings_text())
+
+    quiet = ws.run(src, dst, "--quiet")
+    check(quiet.returncode == 1 and not quiet.out and quiet.err.startswith(failed),
+          "--quiet hides the failure or prints more than it\n" + quiet.describe())
+    os.rmdir(os.path.join(dst, "sub", "c.bin"))
+    again = ws.run(src, dst)
+    check_clean_run(again, "after the obstacle went")
+    check(len(again.out_lines()) == 1, "more than the summary without --list\n"
+          + again.describe())
+    check_identical(src, dst, "after the obstacle went")
+
+
+def options(ws):
+    src = make_small_tree(ws)
+    cases = [(("--mask", "*.txt"), {"sub/b.txt"}),
+             (("--exclude", "b.t|a."), {"sub/c.bin"}),
+             (("--no-subfolders",), {"a.bin"})]
+    for number, (args, expected) in enumerate(cases):
+        dst = ws.path("dst%d" % number)
+        result = ws.run(src, dst, *args)
+        check_clean_run(result, " ".join(args))
+        check(set(tree_files(dst)) == expected, "%s copied %s" % (args, sorted(tree_files(dst))))
+    # Relative native paths, a trailing slash, and "--" before a folder named like an option.
+    os.rename(src, ws.path("-src"))
+    check_clean_run(ws.run("--", "-src/", "dst-relative", cwd=ws.root), "relative paths")
+    check_identical(ws.path("-src"), ws.path("dst-relative"), "relative paths")
+
+
+def cancel_mid_file(ws, signal_number):
+    src = ws.path("src")
+    dst = ws.path("dst")
+    new = content(10, 96 << 20)
+    old = content(11, 1 << 20)
+    write_file(os.path.join(src, "big.bin"), new)
+    for attempt in range(20):
+        write_file(os.path.join(dst, "big.bin"), old, mtime=time.time() - 86400)
+        process = ws.start(src, dst)
+        if stop_mid_file(process, dst, len(new)):
+            process.send_signal(signal_number)
+            os.kill(process.pid, signal.SIGCONT)
+            out, err = process.communicate(timeout=300)
+            result_checks(process.returncode, out.decode(), err.decode(), src, dst, old)
+            return
+        os.kill(process.pid, signal.SIGCONT)
+        process.communicate(timeout=300)
+    check(False, "the copy was never caught in the middle of the file")
+
+
+def stop_mid_file(process, dst, size):
+    """Freezes the copy once its temporary file holds a part of the data small enough that
+    the copy is sure to look at the cancel request again before it ends (no step of the copy
+    moves more than twice what it has already moved); False when the moment was missed."""
+    while process.poll() is None:
+        parts = [n for n in os.listdir(dst) if n != "big.bin"]
+        if parts:
+            os.kill(process.pid, signal.SIGSTOP)
+            wait_stopped(process.pid)
+            try:
+                held = os.stat(os.path.join(dst, parts[0])).st_size
+            except FileNotFoundError:
+                held = size
+            if 0 < held < size // 4:
+                return True
+            os.kill(process.pid, signal.SIGCONT)
+            if held > 0:
+                return False
+        time.sleep(0.0005)
+    return False
+
+
+def wait_stopped(pid):
+    for _ in range(10000):
+        with open("/proc/%d/stat" % pid) as f:
+            if f.read().rsplit(")", 1)[1].split()[0] in ("T", "t", "Z"):
+                return
+        time.sleep(0.0005)
+
+
+def result_checks(returncode, out, err, src, dst, old):
+    what = "cancelled mid-file: exit %d\n%s%s" % (returncode, out, err)
+    check(returncode == 1, what)
+    check(tree_files(dst) == {"big.bin": sha256(old)}, "the old copy did not stay, or a "
+          "temporary file was left: %s\n%s" % (sorted(tree_files(dst)), what))
+    check("big.bin   " in err and "   FAILED: " in err, "the file is not reported\n" + what)
+    check(out.strip() and len(out.splitlines()) == 1, "no summary line\n" + what)
+    check(not leftovers(tree_files(src), tree_files(dst)), what)
+
+
+CASES = {
+    "bad_usage": bad_usage,
+    "list_and_failure": list_and_failure,
+    "options": options,
+    "sigint_mid_file": lambda ws: cancel_mid_file(ws, signal.SIGINT),
+    "sigterm_mid_file": lambda ws: cancel_mid_file(ws, signal.SIGTERM),
+}
