@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the window need, when any is missing.
 set -euo pipefail
-packages=(cmake g++ make googletest libgtest-dev qt6-base-dev xvfb xauth rsync python3)
+packages=(cmake g++ make googletest libgtest-dev qt6-base-dev xvfb xauth openbox rsync python3)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

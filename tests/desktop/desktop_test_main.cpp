@@ -1,0 +1,20 @@
+// The window under a real X display with a window manager, both started here.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+#include "desktop/desktop_session.h"
+#include "support/test_environment.h"
+
+int main(int argc, char** argv) {
+    zarvik3::testing::UseTestEnvironment();
+    ::testing::InitGoogleTest(&argc, argv);
+    zarvik3::test::DesktopSession desktop;
+    // Listing the tests needs no display.
+    std::string problem = GTEST_FLAG_GET(list_tests) ? "only listing" : desktop.Start();
+    QApplication application(argc, argv);
+    if (problem.empty()) problem = zarvik3::test::WaitForWindowManager();
+    if (!problem.empty())
+        application.setProperty(zarvik3::test::kNoDesktop, QString::fromStdString(problem));
+    return RUN_ALL_TESTS();
+}
