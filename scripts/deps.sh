@@ -3,7 +3,7 @@
 # is missing. Without root and without sudo it names them and says how to install them.
 set -euo pipefail
 # util-linux and mount: setpriv and the small tmpfs of the reliability cases.
-packages=(cmake g++ make googletest libgtest-dev libicu-dev qt6-base-dev xvfb xauth rsync python3
+packages=(cmake g++ make googletest libgtest-dev libicu-dev qt6-base-dev xvfb xauth openbox rsync python3
     desktop-file-utils appstream lintian dpkg-dev file librsvg2-bin xdotool
     util-linux mount)
 missing=()

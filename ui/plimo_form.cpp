@@ -18,6 +18,7 @@
 #include "ui/about_boxer.h"
 #include "ui/date_time_picker.h"
 #include "ui/label_text.h"
+#include "ui/menu_keys.h"
 #include "ui/result_list_model.h"
 
 // The glyph lives in a static library, so its resource must be registered by name.
@@ -71,10 +72,14 @@ TPlimoForm::TPlimoForm(Platform& platform, ProcessValues& values, const LocaleDa
     setCentralWidget(client);
     CreateControls(*client);
     CreateMenu();
+    new MenuKeys(*menuBar(), *btCopy);
     SetTabOrder();
     ConnectHandlers();
-    // The window keeps the size of its menu bar and client area.
+    // The window keeps the size of its menu bar and client area. Fixing it now, before the
+    // native window exists, keeps later resizes from turning the frame position that move()
+    // sets into a client-area position, and shows the window manager a fixed size at once.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    layout()->activate();
     move(519, 22);
     RunGuarded(&TPlimoForm::FormCreate);
 }
@@ -101,6 +106,9 @@ void TPlimoForm::ConnectHandlers() {
     // textEdited, unlike editTextChanged, never reports a text the program set.
     connect(FromBox->lineEdit(), &QLineEdit::textEdited, this,
             [this] { RunGuarded(&TPlimoForm::FromBoxChange); });
+    // Leaving the field (Tab, Enter, focus out) with a text equal to a list entry would be
+    // reported as a pick; only the drop-down list and the arrow keys pick.
+    disconnect(FromBox->lineEdit(), &QLineEdit::editingFinished, FromBox, nullptr);
     // activated comes only from the user's picks, never from texts the program sets.
     connect(FromBox, &QComboBox::activated, this, [this] {
         RunGuarded(&TPlimoForm::FromBoxClick);

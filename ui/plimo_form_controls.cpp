@@ -47,8 +47,14 @@ QComboBox* AddFolderBox(QWidget& client, const char* name, int top, const char* 
     return box;
 }
 
+// Outside dialogs Qt presses a focused button with Space only; Enter presses it too here.
+void PressOnEnter(QPushButton& button) {
+    button.setAutoDefault(true);
+}
+
 QPushButton* AddBrowseButton(QWidget& client, const char* name, int top) {
     auto* button = Place(new QPushButton(QStringLiteral("..."), &client), name, 379, top, 25, 21);
+    PressOnEnter(*button);
     QFont bold = button->font();
     bold.setBold(true);
     button->setFont(bold);
@@ -96,6 +102,7 @@ void TPlimoForm::CreateFilterFields(QWidget& client) {
     edPrev->setToolTip(
         QStringLiteral("Files not to be backed up. Max 2 strings separated with a pipe."));
     btCopy = Place(new QPushButton(QStringLiteral("&Copy"), &client), "btCopy", 416, 44, 73, 54);
+    PressOnEnter(*btCopy);
     QFont bold = btCopy->font();
     bold.setBold(true);
     btCopy->setFont(bold);

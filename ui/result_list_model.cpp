@@ -8,7 +8,6 @@ namespace zarvik3 {
 
 namespace {
 
-constexpr qint64 kBatchIntervalMs = 30;
 // The view lays out every row on each batch, so batches are spaced to keep that work at
 // about a twentieth of the run however long the list grows.
 constexpr qint64 kViewShareDivisor = 19;
@@ -16,7 +15,8 @@ constexpr int kRowHeight = 13;
 
 }  // namespace
 
-ResultListModel::ResultListModel(QObject* parent) : QAbstractListModel(parent) {
+ResultListModel::ResultListModel(QObject* parent, qint64 batchIntervalMs)
+    : QAbstractListModel(parent), batchIntervalMs_(batchIntervalMs), intervalMs_(batchIntervalMs) {
     sinceFlush_.start();
     flushTimer_.setSingleShot(true);
     flushTimer_.setInterval(static_cast<int>(intervalMs_));
@@ -87,7 +87,7 @@ void ResultListModel::Flush() {
     shownCount_ = lines_.size();
     endInsertRows();
     emit linesFlushed();
-    intervalMs_ = std::max(kBatchIntervalMs, kViewShareDivisor * cost.elapsed());
+    intervalMs_ = std::max(batchIntervalMs_, kViewShareDivisor * cost.elapsed());
     flushTimer_.setInterval(static_cast<int>(intervalMs_));
 }
 

@@ -16,7 +16,8 @@ class ResultListModel : public QAbstractListModel {
     Q_OBJECT
 
   public:
-    explicit ResultListModel(QObject* parent = nullptr);
+    // batchIntervalMs: the shortest time between two batches.
+    explicit ResultListModel(QObject* parent = nullptr, qint64 batchIntervalMs = 30);
 
     void Append(const std::string& line);
     // Appends suffix to the newest line and counts it as failed, unless the list was
@@ -48,7 +49,8 @@ class ResultListModel : public QAbstractListModel {
     std::size_t failedCount_ = 0;
     bool newestStillListed_ = false;
     QElapsedTimer sinceFlush_;
-    qint64 intervalMs_ = 30;
+    qint64 batchIntervalMs_;
+    qint64 intervalMs_;
     // Flushes a batch left pending when no further line or event pumping comes soon.
     QTimer flushTimer_;
 };

@@ -4,6 +4,7 @@
 
 #include <QAbstractItemModel>
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -90,6 +91,11 @@ class WindowTest : public ::testing::Test {
         auto* box = Child<QComboBox>(field);
         box->lineEdit()->clear();
         QTest::keyClicks(box->lineEdit(), QString::fromStdString(text));
+    }
+    // Keyboard focus and shortcuts need the active window.
+    void ActivateWindow() {
+        QApplication::setActiveWindow(form.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     }
     void ClickCopy() { QTest::mouseClick(Child<QPushButton>("btCopy"), Qt::LeftButton); }
 
