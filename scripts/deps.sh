@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests, the window and the package need, when any
-# is missing. Without root and without sudo it names them and says how to install them.
+# is missing, and the packages named as arguments too. Without root and without sudo it names
+# them and says how to install them.
+# usage: scripts/deps.sh [PACKAGE...]
 set -euo pipefail
 # util-linux and mount: setpriv and the small tmpfs of the reliability cases.
 packages=(cmake g++ make googletest libgtest-dev libicu-dev qt6-base-dev xvfb xauth openbox rsync python3
     desktop-file-utils appstream lintian dpkg-dev file librsvg2-bin xdotool
-    util-linux mount)
+    util-linux mount "$@")
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

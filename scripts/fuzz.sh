@@ -9,25 +9,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-60}
 targets=(profile_file_fuzz date_time_parse_fuzz extract_fields_fuzz)
 
-"$root/scripts/deps.sh"
-packages=(clang libclang-rt-14-dev)
-missing=()
-for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if ((${#missing[@]})); then
-    sudo_cmd=()
-    if [ "$(id -u)" -ne 0 ]; then
-        if ! command -v sudo >/dev/null; then
-            echo "fuzz.sh: please install: ${missing[*]}" >&2
-            exit 2
-        fi
-        sudo_cmd=(sudo)
-    fi
-    echo "Installing: ${missing[*]}"
-    "${sudo_cmd[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq "${missing[@]}"
-fi
+"$root/scripts/deps.sh" clang libclang-rt-14-dev
 
 build="$root/build-fuzz"
 launcher=()
