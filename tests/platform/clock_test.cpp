@@ -1,20 +1,24 @@
 #include <gtest/gtest.h>
 
-#include <time.h>
-
 #include <chrono>
 #include <ctime>
 
-#include "platform/posix/posix_clock.h"
+#include "support/scratch_volume.h"
 #include "text/date_time.h"
 
-namespace zarvik3 {
+namespace zarvik3::test {
 namespace {
 
 // The system's real-time clock as local date-time parts, to the millisecond.
-DateTimeParts LocalParts(const timespec& at) {
+DateTimeParts LocalNow() {
+    const auto now = std::chrono::system_clock::now();
+    const std::time_t seconds = std::chrono::system_clock::to_time_t(now);
     std::tm local{};
-    localtime_r(&at.tv_sec, &local);
+#ifdef _WIN32
+    localtime_s(&local, &seconds);
+#else
+    localtime_r(&seconds, &local);
+#endif
     DateTimeParts parts;
     parts.year = local.tm_year + 1900;
     parts.month = local.tm_mon + 1;
@@ -22,21 +26,17 @@ DateTimeParts LocalParts(const timespec& at) {
     parts.hour = local.tm_hour;
     parts.minute = local.tm_min;
     parts.second = local.tm_sec;
-    parts.millisecond = static_cast<int>(at.tv_nsec / 1'000'000);
+    const auto sinceSecond = now - std::chrono::system_clock::from_time_t(seconds);
+    parts.millisecond = static_cast<int>(
+        std::chrono::duration_cast<std::chrono::milliseconds>(sinceSecond).count());
     return parts;
 }
 
-timespec RealTime() {
-    timespec now{};
-    clock_gettime(CLOCK_REALTIME, &now);
-    return now;
-}
-
 TEST(ClockTest, NowIsTheLocalTimeBetweenTwoReadingsOfTheSystemClock) {
-    PosixClock clock;
-    const TDateTime before = EncodeDateTime(LocalParts(RealTime()));
-    const TDateTime now = clock.Now();
-    const TDateTime after = EncodeDateTime(LocalParts(RealTime()));
+    ScratchVolume volume;
+    const TDateTime before = EncodeDateTime(LocalNow());
+    const TDateTime now = volume.SystemClock().Now();
+    const TDateTime after = EncodeDateTime(LocalNow());
     constexpr double kRounding = 1e-9;  // days, far below a millisecond
     EXPECT_GE(now, before - kRounding);
     EXPECT_LE(now, after + kRounding);
@@ -45,12 +45,12 @@ TEST(ClockTest, NowIsTheLocalTimeBetweenTwoReadingsOfTheSystemClock) {
 // A reading taken while the system clock stays inside one millisecond other than 0 must
 // carry that millisecond; readings that straddle a millisecond are taken again.
 TEST(ClockTest, NowCarriesMilliseconds) {
-    PosixClock clock;
+    ScratchVolume volume;
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
     while (std::chrono::steady_clock::now() < deadline) {
-        const DateTimeParts before = LocalParts(RealTime());
-        const TDateTime now = clock.Now();
-        const DateTimeParts after = LocalParts(RealTime());
+        const DateTimeParts before = LocalNow();
+        const TDateTime now = volume.SystemClock().Now();
+        const DateTimeParts after = LocalNow();
         if (before.millisecond == 0 || before.second != after.second ||
             before.millisecond != after.millisecond) {
             continue;
@@ -62,4 +62,4 @@ TEST(ClockTest, NowCarriesMilliseconds) {
 }
 
 }  // namespace
-}  // namespace zarvik3
+}  // namespace zarvik3::test

@@ -16,7 +16,11 @@ std::int64_t WallClock(int year, int month, int day, int hour, int minute, int s
     wall.tm_hour = hour;
     wall.tm_min = minute;
     wall.tm_sec = second;
+#ifdef _WIN32
+    return _mkgmtime(&wall);
+#else
     return timegm(&wall);
+#endif
 }
 
 TEST(FileStamp, FloorsToEvenSecondsAlsoBefore1970) {

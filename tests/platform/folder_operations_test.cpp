@@ -1,13 +1,11 @@
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include "support/faulty_file_system.h"
-#include "support/temp_drive.h"
+#include "support/scratch_volume.h"
 
 namespace zarvik3::test {
 namespace {
@@ -21,87 +19,87 @@ class FolderOperations : public ::testing::Test {
             return false;
         };
     }
+    std::string At(const std::string& relative) const { return volume.Path(relative); }
 
-    TempDrive drive;
-    FaultyFileSystem faulty{drive.fs};
+    ScratchVolume volume;
+    FaultyFileSystem faulty{volume.Files()};
     std::vector<std::string> created;
 };
 
 TEST_F(FolderOperations, ForceDirectoriesCreatesOutermostFirst) {
-    drive.tree.MakeFolder("a");
-    EXPECT_TRUE(ForceDirectories(faulty, "D:\\a\\b\\c\\").ok);
-    EXPECT_EQ(created, (std::vector<std::string>{"D:\\a\\b", "D:\\a\\b\\c"}));
-    EXPECT_TRUE(drive.fs.DirectoryExists("D:\\a\\b\\c"));
+    volume.MakeFolder("a");
+    EXPECT_TRUE(ForceDirectories(faulty, At("a\\b\\c\\")).ok);
+    EXPECT_EQ(created, (std::vector<std::string>{At("a\\b"), At("a\\b\\c")}));
+    EXPECT_TRUE(volume.Files().DirectoryExists(At("a\\b\\c")));
 }
 
 TEST_F(FolderOperations, ForceDirectoriesTakesRootsAndExistingFoldersAsDone) {
-    drive.tree.MakeFolder("here");
-    for (const char* path : {"D:\\", "D:", "", "D:\\here", "D:\\here\\\\"}) {
+    volume.MakeFolder("here");
+    const std::string root = ScratchVolume::SystemRoot();
+    for (const std::string& path :
+         {root, root.substr(0, 2), std::string(), At("here"), At("here\\\\"), At("")}) {
         EXPECT_TRUE(ForceDirectories(faulty, path).ok) << path;
     }
     EXPECT_TRUE(created.empty());
 }
 
 TEST_F(FolderOperations, ForceDirectoriesStopsAtTheFirstFailure) {
-    drive.tree.Write("file", "");
-    EXPECT_EQ(ForceDirectories(faulty, "D:\\file\\sub\\deeper").reason, "File exists");
-    EXPECT_EQ(created, std::vector<std::string>{"D:\\file"});
+    volume.Write("file", "");
+    EXPECT_NE(ForceDirectories(faulty, At("file\\sub\\deeper")).reason, "");
+    EXPECT_EQ(created, std::vector<std::string>{At("file")});
     faulty.failCreateDirectory = [](const std::string&) { return true; };
-    EXPECT_FALSE(ForceDirectories(faulty, "D:\\x\\y").ok);
-    EXPECT_FALSE(drive.tree.Exists("x"));
-}
-
-TEST_F(FolderOperations, NewFoldersAreNoMoreOpenThanTheirModels) {
-    drive.tree.MakeFolder("src/a/b");
-    ASSERT_EQ(chmod(drive.tree.Path("src/a").c_str(), 0750), 0);
-    ASSERT_EQ(chmod(drive.tree.Path("src/a/b").c_str(), 0700), 0);
-    ASSERT_TRUE(ForceDirectories(drive.fs, "D:\\top\\a\\b", "D:\\src\\a\\b", 1).ok);
-    const auto bits = [this](const char* path) {
-        struct stat status {};
-        stat(drive.tree.Path(path).c_str(), &status);
-        return status.st_mode & 07777;
-    };
-    EXPECT_EQ(bits("top/a/b"), 0700u);
-    EXPECT_EQ(bits("top/a"), 0750u);
-    EXPECT_EQ(bits("top"), 0700u);  // above the copied tree: the user's own
+    EXPECT_FALSE(ForceDirectories(faulty, At("x\\y")).ok);
+    EXPECT_FALSE(volume.Exists("x"));
 }
 
 TEST_F(FolderOperations, FileAgeAndDirectoryExistsTellFilesFromFolders) {
-    drive.tree.Write("file", "", 1600000000);
-    drive.tree.MakeFolder("folder");
-    EXPECT_NE(drive.fs.FileAge("D:\\file"), kNoFile);
-    EXPECT_TRUE(drive.fs.FileExists("D:\\file"));
-    EXPECT_EQ(drive.fs.FileAge("D:\\folder"), kNoFile);
-    EXPECT_EQ(drive.fs.FileAge("D:\\missing"), kNoFile);
-    EXPECT_EQ(drive.fs.FileAge("Q:\\file"), kNoFile);
-    EXPECT_TRUE(drive.fs.DirectoryExists("D:\\folder\\"));
-    EXPECT_FALSE(drive.fs.DirectoryExists("D:\\file"));
-    EXPECT_EQ(drive.fs.CreateDirectory("D:\\folder", "").reason, "File exists");
-    EXPECT_EQ(drive.fs.CreateDirectory("D:\\missing\\deeper", "").reason,
-              "No such file or directory");
+    volume.Write("file", "", {1600000000, 0});
+    volume.MakeFolder("folder");
+    EXPECT_NE(volume.Files().FileAge(At("file")), kNoFile);
+    EXPECT_TRUE(volume.Files().FileExists(At("file")));
+    EXPECT_EQ(volume.Files().FileAge(At("folder")), kNoFile);
+    EXPECT_EQ(volume.Files().FileAge(At("missing")), kNoFile);
+    EXPECT_EQ(volume.Files().StateOf(At("missing")).stamp, kNoFile);
+    EXPECT_TRUE(volume.Files().DirectoryExists(At("folder\\")));
+    EXPECT_FALSE(volume.Files().DirectoryExists(At("file")));
+    EXPECT_FALSE(volume.Files().DirectoryExists(At("missing")));
+    const CopyOutcome existing = volume.Files().CreateDirectory(At("folder"), "");
+    EXPECT_FALSE(existing.ok);
+    EXPECT_NE(existing.reason, "");
+    EXPECT_FALSE(volume.Files().CreateDirectory(At("missing\\deeper"), "").ok);
+    EXPECT_FALSE(volume.Exists("missing"));
 }
 
-TEST_F(FolderOperations, SameFolderSeesThroughSpellingAndLinks) {
-    drive.tree.MakeFolder("a");
-    drive.tree.MakeFolder("b");
-    drive.tree.Write("f", "");
-    ASSERT_EQ(symlink("a", drive.tree.Path("link").c_str()), 0);
-    EXPECT_TRUE(drive.fs.SameFolder("D:\\a", "D:\\b\\..\\a\\"));
-    EXPECT_TRUE(drive.fs.SameFolder("D:\\a", "D:\\link"));
-    EXPECT_TRUE(drive.fs.SameFolder("D:\\", "D:"));
-    EXPECT_FALSE(drive.fs.SameFolder("D:\\a", "D:\\b"));
-    EXPECT_FALSE(drive.fs.SameFolder("D:\\f", "D:\\f"));
-    EXPECT_FALSE(drive.fs.SameFolder("D:\\missing", "D:\\missing"));
+TEST_F(FolderOperations, StateOfTellsStampSizeAndTime) {
+    volume.Write("file", "12345", {1600000000, 500000000});
+    const DestinationState state = volume.Files().StateOf(At("file"));
+    EXPECT_EQ(state.stamp, volume.Files().FileAge(At("file")));
+    EXPECT_EQ(state.size, 5u);
+    EXPECT_EQ(state.fineTime.seconds, 1600000000);
+    if (state.resolution > 0 && state.resolution <= 100'000'000) {
+        EXPECT_EQ(state.fineTime.nanoseconds, 500000000);
+    }
+}
+
+TEST_F(FolderOperations, SameFolderSeesThroughSpelling) {
+    volume.MakeFolder("a");
+    volume.MakeFolder("b");
+    volume.Write("f", "");
+    EXPECT_TRUE(volume.Files().SameFolder(At("a"), At("b\\..\\a\\")));
+    EXPECT_TRUE(volume.Files().SameFolder(At(""), At("a\\..")));
+    EXPECT_FALSE(volume.Files().SameFolder(At("a"), At("b")));
+    EXPECT_FALSE(volume.Files().SameFolder(At("f"), At("f")));
+    EXPECT_FALSE(volume.Files().SameFolder(At("missing"), At("missing")));
 }
 
 TEST_F(FolderOperations, SetCurrentDirectoryChangesTheProcessFolder) {
     const auto before = std::filesystem::current_path();
-    drive.tree.MakeFolder("work");
-    EXPECT_FALSE(drive.fs.SetCurrentDirectory("D:\\missing"));
-    ASSERT_TRUE(drive.fs.SetCurrentDirectory("D:\\work"));
-    const auto now = std::filesystem::current_path();
+    volume.Write("work\\marker", "");
+    EXPECT_FALSE(volume.Files().SetCurrentDirectory(At("missing")));
+    ASSERT_TRUE(volume.Files().SetCurrentDirectory(At("work")));
+    const bool there = std::filesystem::exists("marker");
     std::filesystem::current_path(before);
-    EXPECT_TRUE(std::filesystem::equivalent(now, drive.tree.Path("work")));
+    EXPECT_TRUE(there);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include "platform/posix/drive_map.h"
 #include "platform/posix/posix_file_system.h"
+#include "support/counting_progress.h"
 #include "support/temp_tree.h"
 
 namespace zarvik3::test {
@@ -27,15 +28,6 @@ struct TempDrive {
             ++count;
         }
         return count;
-    }
-};
-
-// Answers yes to every question; counts how often it was asked.
-struct CountingProgress : CopyProgress {
-    int calls = 0;
-    bool KeepGoing() override {
-        ++calls;
-        return true;
     }
 };
 

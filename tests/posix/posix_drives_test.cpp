@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 #include <sys/statfs.h>
 #include <sys/statvfs.h>
 
@@ -9,7 +8,6 @@
 #include <vector>
 
 #include "platform/posix/drive_map.h"
-#include "platform/posix/mount_table.h"
 #include "platform/posix/posix_drives.h"
 #include "platform/posix/volume_type.h"
 #include "support/temp_tree.h"
@@ -34,14 +32,6 @@ bool IsTmpfs(const std::string& path) {
     return statfs(path.c_str(), &volume) == 0 && volume.f_type == kTmpfsMagic;
 }
 
-TEST_F(DriveTypeTest, TextsThatAreNoRootHaveNoRoot) {
-    PosixDrives drives = With({});
-    for (const std::string root : {"", "C", "?", ":\\", "C:\\Data", "C:/", "1:\\", "CC:\\"}) {
-        EXPECT_EQ(drives.GetDriveType(root), kDriveNoRoot) << "'" << root << "'";
-        EXPECT_EQ(drives.DiskTotalSize(root), -1) << "'" << root << "'";
-    }
-}
-
 TEST_F(DriveTypeTest, AnUnmappedLetterHasNoRoot) {
     PosixDrives drives = With({});
     EXPECT_EQ(drives.GetDriveType("Q:\\"), kDriveNoRoot);
@@ -60,20 +50,6 @@ TEST_F(DriveTypeTest, ALetterWhoseFolderIsGoneOrAFileHasNoRoot) {
     EXPECT_EQ(drives.DiskTotalSize("G:\\"), -1);
 }
 
-TEST_F(DriveTypeTest, TheSystemRootIsAFixedDriveWithASize) {
-    const auto mount = MountHolding(ReadMountTable(), "/");
-    struct stat status {};
-    ASSERT_EQ(stat("/", &status), 0);
-    if (!mount || DriveTypeOfFileSystemName(mount->fileSystemType) != kDriveUnknown ||
-        IsTmpfs("/") || IsRemovableBlockDevice(status.st_dev)) {
-        GTEST_SKIP() << "/ is not on a plain local disk here";
-    }
-    PosixDrives drives = With({});
-    EXPECT_EQ(drives.GetDriveType("C:\\"), kDriveFixed);
-    EXPECT_EQ(drives.GetDriveType("c:"), kDriveFixed);
-    EXPECT_GT(drives.DiskTotalSize("C:\\"), 0);
-}
-
 TEST_F(DriveTypeTest, ALetterOnTmpfsIsARamDisk) {
     if (!IsTmpfs("/dev/shm")) GTEST_SKIP() << "/dev/shm is not a tmpfs here";
     PosixDrives drives = With({{'R', "/dev/shm"}});
@@ -88,13 +64,6 @@ TEST_F(DriveTypeTest, AFolderDeepInsideAVolumeIsSizedAsThatVolume) {
     ASSERT_EQ(statvfs(tree.Root().c_str(), &volume), 0);
     EXPECT_EQ(drives.DiskTotalSize("T:\\"),
               static_cast<std::int64_t>(volume.f_blocks * volume.f_frsize));
-}
-
-TEST_F(DriveTypeTest, TheErrorModeIsStoredAndThePreviousOneReturned) {
-    PosixDrives drives = With({});
-    EXPECT_EQ(drives.SetErrorMode(1), 0u);
-    EXPECT_EQ(drives.SetErrorMode(0), 1u);
-    EXPECT_EQ(drives.SetErrorMode(0), 0u);
 }
 
 TEST_F(DriveTypeTest, PathsAreTranslatedThroughTheDriveMap) {
