@@ -1,6 +1,4 @@
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include "copy/copy_decision.h"
 
@@ -14,31 +12,30 @@ constexpr std::int64_t kSourceTime = 1600000000;
 class CopyDecision : public CopyFixture {};
 
 TEST_F(CopyDecision, MissingDestinationIsCopiedWithItsTime) {
-    tree.Write("src/a.txt", "hello", kSourceTime);
+    volume.Write("src/a.txt", "hello", kSourceTime);
     Walk();
     ASSERT_EQ(view.lines.size(), 1u);
-    EXPECT_EQ(tree.Read("dst/a.txt"), "hello");
-    EXPECT_EQ(tree.Time("dst/a.txt"), kSourceTime);
+    EXPECT_EQ(volume.Read("dst/a.txt"), "hello");
+    EXPECT_EQ(volume.TimeOf("dst/a.txt").seconds, kSourceTime);
     EXPECT_EQ(view.failed, 0u);
 }
 
 TEST_F(CopyDecision, EqualTimeIsLeftAlone) {
-    tree.Write("src/a.txt", "new", kSourceTime);
-    tree.Write("dst/a.txt", "old", kSourceTime);
+    volume.Write("src/a.txt", "new", kSourceTime);
+    volume.Write("dst/a.txt", "old", kSourceTime);
     Walk();
     EXPECT_TRUE(view.lines.empty());
-    EXPECT_EQ(tree.Read("dst/a.txt"), "old");
+    EXPECT_EQ(volume.Read("dst/a.txt"), "old");
 }
 
 TEST_F(CopyDecision, EditWithinTwoSecondsReachesADestinationThatKeepsFineTimes) {
-    tree.Write("src/a.txt", "new", kSourceTime + 1);
-    tree.Write("dst/a.txt", "old", kSourceTime);
-    tree.Write("src/b.txt", "same", kSourceTime);
-    tree.Write("dst/b.txt", "same", kSourceTime);
-    const struct timespec later[2] = {{kSourceTime, 0}, {kSourceTime, 500}};
-    ASSERT_EQ(utimensat(AT_FDCWD, tree.Path("src/b.txt").c_str(), later, 0), 0);
+    volume.Write("src/a.txt", "new", kSourceTime + 1);
+    volume.Write("dst/a.txt", "old", kSourceTime);
+    volume.Write("src/b.txt", "same", kSourceTime);
+    volume.Write("dst/b.txt", "same", kSourceTime);
+    volume.SetTime("src/b.txt", {kSourceTime, 500});
     Walk();
-    EXPECT_EQ(tree.Read("dst/a.txt"), "new");
+    EXPECT_EQ(volume.Read("dst/a.txt"), "new");
     EXPECT_EQ(view.lines.size(), 2u);
     view.ClearList();
     Walk();
@@ -46,10 +43,10 @@ TEST_F(CopyDecision, EditWithinTwoSecondsReachesADestinationThatKeepsFineTimes) 
 }
 
 TEST_F(CopyDecision, EqualTimeButAnotherSizeIsCopiedAgain) {
-    tree.Write("src/a.txt", "whole content", kSourceTime);
-    tree.Write("dst/a.txt", "whole", kSourceTime);  // cut short by a crash
+    volume.Write("src/a.txt", "whole content", kSourceTime);
+    volume.Write("dst/a.txt", "whole", kSourceTime);  // cut short by a crash
     Walk();
-    EXPECT_EQ(tree.Read("dst/a.txt"), "whole content");
+    EXPECT_EQ(volume.Read("dst/a.txt"), "whole content");
 }
 
 TEST(CopyRule, ComparesAtTheResolutionTheDestinationKeeps) {
@@ -81,25 +78,25 @@ TEST(CopyRule, ComparesAtTheResolutionTheDestinationKeeps) {
 }
 
 TEST_F(CopyDecision, OlderDestinationIsReplaced) {
-    tree.Write("src/a.txt", "new", kSourceTime);
-    tree.Write("dst/a.txt", "old", kSourceTime - 2);
+    volume.Write("src/a.txt", "new", kSourceTime);
+    volume.Write("dst/a.txt", "old", kSourceTime - 2);
     Walk();
     EXPECT_EQ(view.lines.size(), 1u);
-    EXPECT_EQ(tree.Read("dst/a.txt"), "new");
-    EXPECT_EQ(tree.Time("dst/a.txt"), kSourceTime);
+    EXPECT_EQ(volume.Read("dst/a.txt"), "new");
+    EXPECT_EQ(volume.TimeOf("dst/a.txt").seconds, kSourceTime);
 }
 
 TEST_F(CopyDecision, NewerDestinationIsNeverReplaced) {
-    tree.Write("src/a.txt", "old", kSourceTime);
-    tree.Write("dst/a.txt", "newer", kSourceTime + 3600);
+    volume.Write("src/a.txt", "old", kSourceTime);
+    volume.Write("dst/a.txt", "newer", kSourceTime + 3600);
     Walk();
     EXPECT_TRUE(view.lines.empty());
-    EXPECT_EQ(tree.Read("dst/a.txt"), "newer");
+    EXPECT_EQ(volume.Read("dst/a.txt"), "newer");
 }
 
 TEST_F(CopyDecision, SecondRunFindsEverythingUpToDate) {
-    tree.Write("src/a.txt", "x");
-    tree.Write("src/sub/b.txt", "y");
+    volume.Write("src/a.txt", "x");
+    volume.Write("src/sub/b.txt", "y");
     Walk();
     EXPECT_EQ(view.lines.size(), 2u);
     view.ClearList();
@@ -108,38 +105,39 @@ TEST_F(CopyDecision, SecondRunFindsEverythingUpToDate) {
 }
 
 TEST_F(CopyDecision, DestinationEqualToSourceCopiesNothing) {
-    tree.Write("src/a.txt", "x");
-    tree.Write("src/sub/b.txt", "y");
+    volume.Write("src/a.txt", "x");
+    volume.Write("src/sub/b.txt", "y");
     view.to = view.from;
     Walk();
     EXPECT_TRUE(view.lines.empty());
-    EXPECT_EQ(tree.Read("src/a.txt"), "x");
+    EXPECT_EQ(volume.Read("src/a.txt"), "x");
 }
 
 TEST_F(CopyDecision, LineHoldsDestinationThreeBlanksAndSourceTime) {
-    tree.Write("src/sub/a.txt", "x", LocalWallClock(2020, 9, 13, 14, 26, 40));
-    tree.Write("src/b.txt", "x", LocalWallClock(2021, 1, 2, 0, 0, 0));
+    volume.Write("src/sub/a.txt", "x", LocalWallClock(2020, 9, 13, 14, 26, 40));
+    volume.Write("src/b.txt", "x", LocalWallClock(2021, 1, 2, 0, 0, 0));
     Walk();
     ASSERT_EQ(view.lines.size(), 2u);
-    EXPECT_EQ(view.lines[0], "D:\\dst\\b.txt   02.01.2021");  // midnight: the date alone
-    EXPECT_EQ(view.lines[1], "D:\\dst\\sub\\a.txt   13.09.2020 14:26:40");
+    EXPECT_EQ(view.lines[0],
+              volume.Path("dst\\b.txt") + "   02.01.2021");  // midnight: the date alone
+    EXPECT_EQ(view.lines[1], volume.Path("dst\\sub\\a.txt") + "   13.09.2020 14:26:40");
 }
 
 TEST_F(CopyDecision, ToTextWithTrailingBackslashGivesSinglePathSeparators) {
-    tree.Write("src/sub/a.txt", "x");
-    view.to = "D:\\dst\\";
+    volume.Write("src/sub/a.txt", "x");
+    view.to = volume.Path("dst\\");
     Walk();
     ASSERT_EQ(view.Paths().size(), 1u);
-    EXPECT_EQ(view.Paths()[0], "D:\\dst\\sub\\a.txt");
+    EXPECT_EQ(view.Paths()[0], volume.Path("dst\\sub\\a.txt"));
 }
 
 TEST_F(CopyDecision, ReadOnlyDestinationIsStillReplaced) {
-    tree.Write("src/a.txt", "new", kSourceTime);
-    tree.Write("dst/a.txt", "old", kSourceTime - 10);
-    std::filesystem::permissions(tree.Path("dst/a.txt"), std::filesystem::perms::owner_read);
+    volume.Write("src/a.txt", "new", kSourceTime);
+    volume.Write("dst/a.txt", "old", kSourceTime - 10);
+    volume.SetReadOnly("dst/a.txt", true);
     Walk();
     EXPECT_EQ(view.failed, 0u);
-    EXPECT_EQ(tree.Read("dst/a.txt"), "new");
+    EXPECT_EQ(volume.Read("dst/a.txt"), "new");
 }
 
 }  // namespace

@@ -48,34 +48,34 @@ class ExclusionWalk : public CopyFixture {
 
 TEST_F(ExclusionWalk, SubstringsAreCaseSensitive) {
     for (const char* name : {"report.bak", "notes.~txt", "x.bak.old", "REPORT.BAK", "plain"}) {
-        tree.Write(std::string("src/") + name, "x");
+        volume.Write(std::string("src/") + name, "x");
     }
     view.exclude = ".~|.bak";
     Walk();
     EXPECT_EQ(view.lines.size(), 2u);
-    EXPECT_TRUE(Listed("D:\\dst\\REPORT.BAK"));
-    EXPECT_TRUE(Listed("D:\\dst\\plain"));
-    EXPECT_FALSE(tree.Exists("dst/report.bak"));
-    EXPECT_FALSE(tree.Exists("dst/notes.~txt"));
-    EXPECT_FALSE(tree.Exists("dst/x.bak.old"));
+    EXPECT_TRUE(Listed(volume.Path("dst\\REPORT.BAK")));
+    EXPECT_TRUE(Listed(volume.Path("dst\\plain")));
+    EXPECT_FALSE(volume.Exists("dst/report.bak"));
+    EXPECT_FALSE(volume.Exists("dst/notes.~txt"));
+    EXPECT_FALSE(volume.Exists("dst/x.bak.old"));
 }
 
 TEST_F(ExclusionWalk, ExcludedFolderNamesAreStillWalked) {
-    tree.Write("src/old.bak/keep.txt", "x");
-    tree.Write("src/old.bak/drop.bak", "x");
+    volume.Write("src/old.bak/keep.txt", "x");
+    volume.Write("src/old.bak/drop.bak", "x");
     view.exclude = ".bak";
     Walk();
-    EXPECT_TRUE(tree.Exists("dst/old.bak/keep.txt"));
-    EXPECT_FALSE(tree.Exists("dst/old.bak/drop.bak"));
+    EXPECT_TRUE(volume.Exists("dst/old.bak/keep.txt"));
+    EXPECT_FALSE(volume.Exists("dst/old.bak/drop.bak"));
 }
 
 TEST_F(ExclusionWalk, AnEditTakesEffectFromTheNextFolder) {
-    tree.Write("src/a.tmp", "x");
-    tree.Write("src/sub/b.tmp", "x");
+    volume.Write("src/a.tmp", "x");
+    volume.Write("src/sub/b.tmp", "x");
     view.onProcessEvents = [this] { view.exclude = "tmp"; };
     Walk();
-    EXPECT_TRUE(tree.Exists("dst/a.tmp"));
-    EXPECT_FALSE(tree.Exists("dst/sub/b.tmp"));
+    EXPECT_TRUE(volume.Exists("dst/a.tmp"));
+    EXPECT_FALSE(volume.Exists("dst/sub/b.tmp"));
 }
 
 }  // namespace

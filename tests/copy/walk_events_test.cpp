@@ -12,18 +12,18 @@ class WalkEvents : public CopyFixture {
     // Three levels, two files at each.
     void MakeDeepTree() {
         for (const std::string folder : {"src", "src/a", "src/a/b"}) {
-            tree.Write(folder + "/one.txt", "1");
-            tree.Write(folder + "/two.txt", "2");
+            volume.Write(folder + "/one.txt", "1");
+            volume.Write(folder + "/two.txt", "2");
         }
     }
 };
 
 TEST_F(WalkEvents, EventsArePumpedAfterEntriesThatAreNotCopied) {
-    tree.Write("src/excluded.tmp", "x");
-    tree.Write("src/also.tmp", "x");
-    tree.Write("src/current.txt", "x");
-    tree.Write("dst/current.txt", "x");
-    tree.Write("src/copied.txt", "x");
+    volume.Write("src/excluded.tmp", "x");
+    volume.Write("src/also.tmp", "x");
+    volume.Write("src/current.txt", "x");
+    volume.Write("dst/current.txt", "x");
+    volume.Write("src/copied.txt", "x");
     view.exclude = "tmp";
     view.subfolders = false;
     Walk();
@@ -32,7 +32,7 @@ TEST_F(WalkEvents, EventsArePumpedAfterEntriesThatAreNotCopied) {
 }
 
 TEST_F(WalkEvents, EventsArePumpedInTheSubfolderPass) {
-    tree.MakeFolder("src/sub");
+    volume.MakeFolder("src/sub");
     view.mask = "";  // no file pass anywhere
     Walk();
     EXPECT_GE(view.pumps, 1);
@@ -40,7 +40,7 @@ TEST_F(WalkEvents, EventsArePumpedInTheSubfolderPass) {
 
 TEST_F(WalkEvents, CancelDeepInTheTreeStopsEverything) {
     MakeDeepTree();
-    tree.Write("src/z/late.txt", "x");
+    volume.Write("src/z/late.txt", "x");
     view.onProcessEvents = [this] {
         if (view.lines.size() == 5) values.CancelRequested = true;
     };
@@ -49,10 +49,7 @@ TEST_F(WalkEvents, CancelDeepInTheTreeStopsEverything) {
     EXPECT_TRUE(values.CancelRequested);
     int copied = 0;
     for (const std::string& line : view.Paths()) {
-        const std::string native = tree.Root().string() + "/" + line.substr(3);
-        std::string slashed = native;
-        for (char& c : slashed) c = c == '\\' ? '/' : c;
-        copied += std::filesystem::exists(slashed) ? 1 : 0;
+        copied += volume.Exists(line.substr(volume.Path().size())) ? 1 : 0;
     }
     EXPECT_EQ(copied, 5);
 }
@@ -76,27 +73,27 @@ TEST_F(WalkEvents, ClearDuringTheWalkKeepsOnlyLaterLines) {
     };
     Walk();
     EXPECT_EQ(view.lines.size(), 4u);
-    EXPECT_TRUE(tree.Exists("dst/a/b/two.txt"));
+    EXPECT_TRUE(volume.Exists("dst/a/b/two.txt"));
 }
 
 TEST_F(WalkEvents, FromEditDuringTheWalkDoesNotMangleRelativePaths) {
     MakeDeepTree();
-    view.onProcessEvents = [this] { view.from = "D:\\"; };
+    view.onProcessEvents = [this] { view.from = volume.Path(); };
     Walk();
     EXPECT_EQ(view.lines.size(), 6u);
-    EXPECT_TRUE(tree.Exists("dst/a/b/one.txt"));
-    EXPECT_TRUE(tree.Exists("dst/a/two.txt"));
+    EXPECT_TRUE(volume.Exists("dst/a/b/one.txt"));
+    EXPECT_TRUE(volume.Exists("dst/a/two.txt"));
 }
 
 TEST_F(WalkEvents, ToEditAppliesFromTheNextFolder) {
-    tree.Write("src/one.txt", "1");
-    tree.Write("src/two.txt", "2");
-    tree.Write("src/sub/three.txt", "3");
-    view.onProcessEvents = [this] { view.to = "D:\\other"; };
+    volume.Write("src/one.txt", "1");
+    volume.Write("src/two.txt", "2");
+    volume.Write("src/sub/three.txt", "3");
+    view.onProcessEvents = [this] { view.to = volume.Path("other"); };
     Walk();
-    EXPECT_TRUE(tree.Exists("dst/one.txt"));
-    EXPECT_TRUE(tree.Exists("dst/two.txt"));
-    EXPECT_TRUE(tree.Exists("other/sub/three.txt"));
+    EXPECT_TRUE(volume.Exists("dst/one.txt"));
+    EXPECT_TRUE(volume.Exists("dst/two.txt"));
+    EXPECT_TRUE(volume.Exists("other/sub/three.txt"));
 }
 
 }  // namespace

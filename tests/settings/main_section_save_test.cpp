@@ -1,9 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <cerrno>
 #include <sstream>
 #include <string>
-#include <system_error>
 #include <vector>
 
 #include "settings/last_copy_display.h"
@@ -103,10 +101,10 @@ TEST_F(MainSectionSaveTest, TextsAreWrittenAsTheyStandAndSubfoldersOff) {
     EXPECT_EQ(Read("Subs"), "0");
 }
 
-TEST_F(MainSectionSaveTest, ReadOnlyFolderStopsTheSaveWithTheFileNamed) {
+TEST_F(MainSectionSaveTest, ReadOnlyFileStopsTheSaveWithTheFileNamed) {
     Save(InitialWindow());
     const std::string before = FileText();
-    if (!MakeFolderImmutable()) GTEST_SKIP() << "chattr +i is not available here";
+    MakeFileReadOnly();
     MainSectionState state = InitialWindow();
     state.fromText = "C:\\New\\";
     SettingsFile file(Profiles(), FolderText());
@@ -115,8 +113,9 @@ TEST_F(MainSectionSaveTest, ReadOnlyFolderStopsTheSaveWithTheFileNamed) {
             try {
                 SaveSettings(file, state, GermanLocale());
             } catch (const SettingsWriteError& error) {
-                EXPECT_EQ(error.what(), "Unable to write to " + NativePath() + ": " +
-                                            std::generic_category().message(EPERM));
+                EXPECT_TRUE(std::string(error.what())
+                                .starts_with("Unable to write to " + NativePath() + ": "))
+                    << error.what();
                 throw;
             }
         },

@@ -1,19 +1,13 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
-#include <sys/wait.h>
 
-#include <filesystem>
-#include <fstream>
 #include <memory>
-#include <sstream>
 #include <string>
 
-#include "platform/posix/drive_map.h"
-#include "platform/posix/posix_profile_file.h"
 #include "settings/settings_file.h"
 #include "support/locale_fixtures.h"
+#include "support/scratch_volume.h"
 #include "text/locale_date_settings.h"
 
 namespace zarvik3::testing {
@@ -23,59 +17,27 @@ inline LocaleDateSettings GermanLocale() {
     return test::DeDe();
 }
 
-// A fresh folder mapped as drive D:, holding the settings file; removed afterwards, with
-// its immutable flag cleared first so removal cannot fail.
+// A scratch volume holding the settings file, read and written through the platform's
+// profile functions.
 class SettingsFolderTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "zarvik3-settings-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        folder_ = pattern;
-        profiles_ = std::make_unique<PosixProfileFile>(
-            std::make_shared<const DriveMap>(DriveMap({{'D', folder_}}, {})));
-    }
+    void SetUp() override { volume_ = std::make_unique<test::ScratchVolume>(); }
+    void TearDown() override { volume_.reset(); }
 
-    void TearDown() override {
-        if (immutable_) RunChattr("-i");
-        std::error_code ignored;
-        std::filesystem::remove_all(folder_, ignored);
-    }
+    std::string FolderText() const { return volume_->Path("settings.ini"); }
+    std::string Folder() const { return volume_->NativePath("").string(); }
+    std::string NativePath() const { return volume_->NativePath("settings.ini").string(); }
+    ProfileFile& Profiles() { return volume_->Profiles(); }
 
-    // Root may still be refused (file systems without the flag); callers then skip.
-    bool MakeFolderImmutable() {
-        immutable_ = RunChattr("+i");
-        return immutable_;
-    }
+    // Every system refuses to write a read-only file, even to an administrator.
+    void MakeFileReadOnly() const { volume_->SetReadOnly("settings.ini", true); }
 
-    std::string FolderText() const { return "D:\\settings.ini"; }
-    const std::string& Folder() const { return folder_; }
-    std::string NativePath() const { return folder_ + "/settings.ini"; }
-    ProfileFile& Profiles() { return *profiles_; }
-
-    void WriteFileText(const std::string& text) const {
-        std::ofstream(NativePath(), std::ios::binary) << text;
-    }
-
-    std::string FileText() const {
-        std::ifstream in(NativePath(), std::ios::binary);
-        std::ostringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
-
-    bool FileExists() const { return std::filesystem::exists(NativePath()); }
+    void WriteFileText(const std::string& text) const { volume_->Write("settings.ini", text); }
+    std::string FileText() const { return volume_->ReadText("settings.ini"); }
+    bool FileExists() const { return volume_->Exists("settings.ini"); }
 
   private:
-    bool RunChattr(const std::string& flag) const {
-        const std::string command = "chattr " + flag + " '" + folder_ + "' 2>/dev/null";
-        const int status = std::system(command.c_str());
-        return status != -1 && WIFEXITED(status) && WEXITSTATUS(status) == 0;
-    }
-
-    std::string folder_;
-    std::unique_ptr<PosixProfileFile> profiles_;
-    bool immutable_ = false;
+    std::unique_ptr<test::ScratchVolume> volume_;
 };
 
 }  // namespace zarvik3::testing

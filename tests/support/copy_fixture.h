@@ -2,17 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
-#include <memory>
 #include <string>
-#include <vector>
 
 #include "copy/process_values.h"
 #include "copy/tree_copy.h"
-#include "platform/posix/drive_map.h"
-#include "platform/posix/posix_file_system.h"
 #include "support/recording_copy_view.h"
-#include "support/temp_tree.h"
+#include "support/scratch_volume.h"
 #include "text/locale_date_settings.h"
 
 namespace zarvik3::test {
@@ -27,21 +22,20 @@ inline LocaleDateSettings DayFirstLocale() {
     return locale;
 }
 
-// A temporary folder behind drive D:, with the source in D:\src and the destination in
-// D:\dst, walked through the real POSIX file system.
+// A scratch volume with the source in src and the destination in dst, walked through the
+// platform's real file system.
 class CopyFixture : public ::testing::Test {
   protected:
     CopyFixture() {
-        tree.MakeFolder("src");
-        view.from = "D:\\src\\";
-        view.to = "D:\\dst";
+        volume.MakeFolder("src");
+        view.from = volume.Path("src\\");
+        view.to = volume.Path("dst");
     }
 
     void Walk() { copy.FileSearch(view.from, view.mask, view.subfolders); }
 
-    TempTree tree;
-    PosixFileSystem fs{std::make_shared<const DriveMap>(
-        std::map<char, std::string>{{'D', tree.Root().string()}}, std::vector<std::string>{})};
+    ScratchVolume volume;
+    FileSystem& fs = volume.Files();
     RecordingCopyView view;
     ProcessValues values;
     LocaleDateSettings locale = DayFirstLocale();

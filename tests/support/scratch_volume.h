@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -22,6 +23,8 @@ class ScratchVolume {
 
     // The folder text of relative; of the folder itself, with its backslash, when empty.
     std::string Path(const std::string& relative = "") const;
+    // The system's own path, for what only one system's calls can set up.
+    std::filesystem::path NativePath(const std::string& relative) const;
 
     FileSystem& Files() { return *platform_.fileSystem; }
     Drives& DriveInfo() { return *platform_.drives; }
@@ -31,8 +34,14 @@ class ScratchVolume {
     // Creates the file with its folders; the time is kept as finely as the volume allows.
     void Write(const std::string& relative, const std::string& bytes,
                FileTime time = {1600000000, 0}) const;
+    void Write(const std::string& relative, const std::string& bytes, std::int64_t seconds) const {
+        Write(relative, bytes, FileTime{seconds, 0});
+    }
     void Append(const std::string& relative, const std::string& bytes) const;
     void SetTime(const std::string& relative, FileTime time) const;
+    void SetTime(const std::string& relative, std::int64_t seconds) const {
+        SetTime(relative, FileTime{seconds, 0});
+    }
     void MakeFolder(const std::string& relative) const;
     void SetReadOnly(const std::string& relative, bool readOnly) const;
     // Hides the file or folder the way the system marks hidden entries: a leading dot on
@@ -63,6 +72,10 @@ class ScratchVolume {
     std::unique_ptr<Native> native_;
     Platform platform_;
 };
+
+// Seconds since 1970 (UTC) of a local wall-clock time under the offset in force now, the
+// offset the platform applies to every file time.
+std::int64_t LocalWallClock(int year, int month, int day, int hour, int minute, int second);
 
 // Wine answers to this name; tests name where it differs from Windows and skip under it.
 bool RunsUnderWine();

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -44,6 +45,10 @@ ScratchVolume::~ScratchVolume() = default;
 
 std::string ScratchVolume::Path(const std::string& relative) const {
     return "D:\\" + relative;
+}
+
+std::filesystem::path ScratchVolume::NativePath(const std::string& relative) const {
+    return native_->Of(relative);
 }
 
 void ScratchVolume::Write(const std::string& relative, const std::string& bytes,
@@ -144,6 +149,20 @@ bool ScratchVolume::SystemOnLocalDisk() {
     return mount && DriveTypeOfFileSystemName(mount->fileSystemType) == kDriveUnknown &&
            stat("/", &status) == 0 && !IsRemovableBlockDevice(status.st_dev) &&
            statfs("/", &volume) == 0 && volume.f_type != kTmpfsMagic;
+}
+
+std::int64_t LocalWallClock(int year, int month, int day, int hour, int minute, int second) {
+    std::tm wall{};
+    wall.tm_year = year - 1900;
+    wall.tm_mon = month - 1;
+    wall.tm_mday = day;
+    wall.tm_hour = hour;
+    wall.tm_min = minute;
+    wall.tm_sec = second;
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return static_cast<std::int64_t>(timegm(&wall)) - local.tm_gmtoff;
 }
 
 bool RunsUnderWine() {

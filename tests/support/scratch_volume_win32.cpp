@@ -2,6 +2,7 @@
 #include <winioctl.h>
 
 #include <algorithm>
+#include <ctime>
 #include <stdexcept>
 #include <vector>
 
@@ -109,6 +110,10 @@ ScratchVolume::~ScratchVolume() {
 
 std::string ScratchVolume::Path(const std::string& relative) const {
     return Narrow(native_->folder) + "\\" + relative;
+}
+
+std::filesystem::path ScratchVolume::NativePath(const std::string& relative) const {
+    return native_->Of(relative);
 }
 
 void ScratchVolume::Write(const std::string& relative, const std::string& bytes,
@@ -240,6 +245,20 @@ std::string ScratchVolume::SystemRoot() {
 
 bool ScratchVolume::SystemOnLocalDisk() {
     return true;
+}
+
+std::int64_t LocalWallClock(int year, int month, int day, int hour, int minute, int second) {
+    std::tm wall{};
+    wall.tm_year = year - 1900;
+    wall.tm_mon = month - 1;
+    wall.tm_mday = day;
+    wall.tm_hour = hour;
+    wall.tm_min = minute;
+    wall.tm_sec = second;
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_s(&local, &now);
+    return static_cast<std::int64_t>(_mkgmtime(&wall)) - (_mkgmtime(&local) - now);
 }
 
 bool RunsUnderWine() {

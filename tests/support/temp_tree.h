@@ -5,7 +5,6 @@
 
 #include <cstdint>
 #include <cstdlib>
-#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <stdexcept>
@@ -79,21 +78,5 @@ class TempTree {
   private:
     std::filesystem::path root_;
 };
-
-// Seconds since 1970 (UTC) of a local wall-clock time under the offset in force now, the
-// offset the platform applies to every file time.
-inline std::int64_t LocalWallClock(int year, int month, int day, int hour, int minute, int second) {
-    std::tm wall{};
-    wall.tm_year = year - 1900;
-    wall.tm_mon = month - 1;
-    wall.tm_mday = day;
-    wall.tm_hour = hour;
-    wall.tm_min = minute;
-    wall.tm_sec = second;
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    return static_cast<std::int64_t>(timegm(&wall)) - local.tm_gmtoff;
-}
 
 }  // namespace zarvik3::test

@@ -31,9 +31,9 @@ class CopyFailure : public CopyFixture {
 };
 
 TEST_F(CopyFailure, FolderStandingWhereAFileGoesIsListedAsFailed) {
-    tree.Write("src/name", std::string(5000, 'x'));
-    tree.Write("src/fine.txt", std::string(3000, 'x'));
-    tree.MakeFolder("dst/name");
+    volume.Write("src/name", std::string(5000, 'x'));
+    volume.Write("src/fine.txt", std::string(3000, 'x'));
+    volume.MakeFolder("dst/name");
     Walk();
     ASSERT_EQ(view.lines.size(), 2u);
     EXPECT_EQ(view.failed, 1u);
@@ -43,20 +43,20 @@ TEST_F(CopyFailure, FolderStandingWhereAFileGoesIsListedAsFailed) {
         if (line.starts_with("D:\\dst\\name   ")) noted = line.find("   FAILED: ") != line.npos;
     }
     EXPECT_TRUE(noted);
-    EXPECT_TRUE(std::filesystem::is_directory(tree.Path("dst/name")));
+    EXPECT_TRUE(std::filesystem::is_directory(volume.NativePath("dst/name")));
 }
 
 TEST_F(CopyFailure, SizesAddInThousandsWithTheRemainderDropped) {
-    tree.Write("src/small", std::string(999, 'x'));
+    volume.Write("src/small", std::string(999, 'x'));
     Walk();
     EXPECT_EQ(values.TotalKB, 0);
-    tree.Write("src/medium", std::string(2500, 'x'));
+    volume.Write("src/medium", std::string(2500, 'x'));
     Walk();
     EXPECT_EQ(values.TotalKB, 2);
 }
 
 TEST_F(CopyFailure, FiveGigabyteEntryAddsFiveMillion) {
-    tree.Write("src/huge.bin", "stand-in");
+    volume.Write("src/huge.bin", "stand-in");
     faulty.transformEntry = [](DirEntry& entry) {
         if (entry.name == "huge.bin") entry.size = 5000000000ULL;
         return true;
@@ -67,8 +67,8 @@ TEST_F(CopyFailure, FiveGigabyteEntryAddsFiveMillion) {
 }
 
 TEST_F(CopyFailure, FullDiskIsReportedAndNotCounted) {
-    tree.Write("src/a.txt", std::string(4000, 'x'));
-    tree.Write("dst/a.txt", "old", 1000000000);
+    volume.Write("src/a.txt", std::string(4000, 'x'));
+    volume.Write("dst/a.txt", "old", 1000000000);
     faulty.copyFile = [](const std::string&, const std::string&) {
         return FaultyFileSystem::DiskFull();
     };
@@ -77,24 +77,24 @@ TEST_F(CopyFailure, FullDiskIsReportedAndNotCounted) {
     EXPECT_TRUE(view.lines[0].ends_with("   FAILED: No space left on device")) << view.lines[0];
     EXPECT_EQ(view.failed, 1u);
     EXPECT_EQ(values.TotalKB, 0);
-    EXPECT_EQ(tree.Read("dst/a.txt"), "old");
+    EXPECT_EQ(volume.Read("dst/a.txt"), "old");
 }
 
 TEST_F(CopyFailure, FolderThatCannotBeMadeFailsItsCopiesOnly) {
-    tree.Write("src/blocked/a.txt", "x");
-    tree.Write("src/blocked/b.txt", "x");
-    tree.Write("src/open/c.txt", "x");
+    volume.Write("src/blocked/a.txt", "x");
+    volume.Write("src/blocked/b.txt", "x");
+    volume.Write("src/open/c.txt", "x");
     faulty.failCreateDirectory = [](const std::string& path) {
         return path.find("blocked") != std::string::npos;
     };
     FaultyWalk();
     EXPECT_EQ(view.lines.size(), 3u);
     EXPECT_EQ(view.failed, 2u);
-    EXPECT_TRUE(tree.Exists("dst/open/c.txt"));
+    EXPECT_TRUE(volume.Exists("dst/open/c.txt"));
 }
 
 TEST_F(CopyFailure, FileVanishedSinceItWasListedFails) {
-    tree.Write("src/here.txt", "x");
+    volume.Write("src/here.txt", "x");
     faulty.transformEntry = [](DirEntry& entry) {
         if (entry.name == "here.txt") entry.name = "gone.txt";
         return true;
@@ -102,12 +102,12 @@ TEST_F(CopyFailure, FileVanishedSinceItWasListedFails) {
     FaultyWalk();
     ASSERT_EQ(view.lines.size(), 1u);
     EXPECT_EQ(view.failed, 1u);
-    EXPECT_FALSE(tree.Exists("dst/gone.txt"));
+    EXPECT_FALSE(volume.Exists("dst/gone.txt"));
 }
 
 TEST_F(CopyFailure, UnreadableFolderIsListedAsFailed) {
-    tree.Write("src/locked/a.txt", "x");
-    tree.Write("src/other/b.txt", "x");
+    volume.Write("src/locked/a.txt", "x");
+    volume.Write("src/other/b.txt", "x");
     faulty.failFindFirst = [](const std::string& pattern) {
         return pattern.find("locked") != std::string::npos;
     };
@@ -115,13 +115,13 @@ TEST_F(CopyFailure, UnreadableFolderIsListedAsFailed) {
     ASSERT_EQ(view.lines.size(), 2u);  // one line for the folder, whichever pass failed
     EXPECT_EQ(view.lines[0], "D:\\dst\\locked   FAILED: " + FaultyFileSystem::AccessDenied());
     EXPECT_EQ(view.failed, 1u);
-    EXPECT_TRUE(tree.Exists("dst/other/b.txt"));
+    EXPECT_TRUE(volume.Exists("dst/other/b.txt"));
 }
 
 TEST_F(CopyFailure, ReadErrorPartWayIsListedAndSubfoldersAreStillWalked) {
-    tree.Write("src/a.txt", "x");
-    tree.Write("src/b.txt", "x");
-    tree.Write("src/sub/c.txt", "x");
+    volume.Write("src/a.txt", "x");
+    volume.Write("src/b.txt", "x");
+    volume.Write("src/sub/c.txt", "x");
     view.mask = "*.txt";
     faulty.failReadingAfter = [](const std::string& pattern) -> std::optional<int> {
         if (pattern == "D:\\src\\*.txt") return 1;
@@ -131,19 +131,19 @@ TEST_F(CopyFailure, ReadErrorPartWayIsListedAndSubfoldersAreStillWalked) {
     ASSERT_EQ(view.lines.size(), 3u);
     EXPECT_EQ(view.lines[1], "D:\\dst   FAILED: " + FaultyFileSystem::InputOutputError());
     EXPECT_EQ(view.failed, 1u);
-    EXPECT_TRUE(tree.Exists("dst/sub/c.txt"));
+    EXPECT_TRUE(volume.Exists("dst/sub/c.txt"));
 }
 
 TEST_F(CopyFailure, FolderWithoutReadPermissionIsListedAsFailed) {
     if (geteuid() == 0) GTEST_SKIP() << "root ignores permission bits";
     using std::filesystem::perms;
-    tree.Write("src/closed/a.txt", "x");
-    tree.Write("src/unsearchable/b.txt", "x");  // names can be read, their files not reached
-    std::filesystem::permissions(tree.Path("src/closed"), perms::none);
-    std::filesystem::permissions(tree.Path("src/unsearchable"), perms::owner_read);
+    volume.Write("src/closed/a.txt", "x");
+    volume.Write("src/unsearchable/b.txt", "x");  // names can be read, their files not reached
+    std::filesystem::permissions(volume.NativePath("src/closed"), perms::none);
+    std::filesystem::permissions(volume.NativePath("src/unsearchable"), perms::owner_read);
     Walk();
-    std::filesystem::permissions(tree.Path("src/closed"), perms::owner_all);
-    std::filesystem::permissions(tree.Path("src/unsearchable"), perms::owner_all);
+    std::filesystem::permissions(volume.NativePath("src/closed"), perms::owner_all);
+    std::filesystem::permissions(volume.NativePath("src/unsearchable"), perms::owner_all);
     const std::string reason = "   FAILED: " + std::string(std::strerror(EACCES));
     std::sort(view.lines.begin(), view.lines.end());
     EXPECT_EQ(view.lines, (std::vector<std::string>{"D:\\dst\\closed" + reason,
@@ -153,42 +153,44 @@ TEST_F(CopyFailure, FolderWithoutReadPermissionIsListedAsFailed) {
 
 // FIFOs, sockets, devices, dangling links and link loops hold no data to back up.
 TEST_F(CopyFailure, EntriesWithoutDataAreNeitherListedNorFailed) {
-    ASSERT_EQ(mkfifo(tree.Path("src/fifo").c_str(), 0644), 0);
+    ASSERT_EQ(mkfifo(volume.NativePath("src/fifo").c_str(), 0644), 0);
     const int listener = socket(AF_UNIX, SOCK_STREAM, 0);
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
-    const std::string socketPath = tree.Path("src/socket").string();
+    const std::string socketPath = volume.NativePath("src/socket").string();
     if (listener >= 0 && socketPath.size() < sizeof(address.sun_path)) {
         socketPath.copy(address.sun_path, socketPath.size());
         EXPECT_EQ(bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof(address)), 0);
     }
     if (listener >= 0) close(listener);
-    std::filesystem::create_symlink("missing", tree.Path("src/dangling"));
-    std::filesystem::create_symlink("loop-b", tree.Path("src/loop-a"));
-    std::filesystem::create_symlink("loop-a", tree.Path("src/loop-b"));
-    tree.Write("src/.hidden", "h");
-    tree.Write("src/locked", "r");
-    std::filesystem::permissions(tree.Path("src/locked"), std::filesystem::perms::owner_read);
-    std::filesystem::create_symlink("locked", tree.Path("src/alias"));
+    std::filesystem::create_symlink("missing", volume.NativePath("src/dangling"));
+    std::filesystem::create_symlink("loop-b", volume.NativePath("src/loop-a"));
+    std::filesystem::create_symlink("loop-a", volume.NativePath("src/loop-b"));
+    volume.Write("src/.hidden", "h");
+    volume.Write("src/locked", "r");
+    std::filesystem::permissions(volume.NativePath("src/locked"),
+                                 std::filesystem::perms::owner_read);
+    std::filesystem::create_symlink("locked", volume.NativePath("src/alias"));
     Walk();
     EXPECT_EQ(view.failed, 0u);
     EXPECT_EQ(view.lines.size(), 3u);
-    EXPECT_EQ(tree.Read("dst/.hidden"), "h");
-    EXPECT_EQ(tree.Read("dst/locked"), "r");
-    EXPECT_EQ(tree.Read("dst/alias"), "r");
+    EXPECT_EQ(volume.Read("dst/.hidden"), "h");
+    EXPECT_EQ(volume.Read("dst/locked"), "r");
+    EXPECT_EQ(volume.Read("dst/alias"), "r");
 }
 
 TEST_F(CopyFailure, CancelDuringALargeCopyKeepsTheOldFile) {
-    tree.Write("src/big.bin", std::string(6 << 20, 'n'), 1600000000);
-    tree.Write("dst/big.bin", "old", 1500000000);
+    volume.Write("src/big.bin", std::string(6 << 20, 'n'), 1600000000);
+    volume.Write("dst/big.bin", "old", 1500000000);
     view.onProcessEvents = [this] { values.CancelRequested = true; };
     Walk();
     ASSERT_EQ(view.lines.size(), 1u);
     EXPECT_TRUE(view.lines[0].ends_with("   FAILED: cancelled")) << view.lines[0];
     EXPECT_EQ(values.TotalKB, 0);
-    EXPECT_EQ(tree.Read("dst/big.bin"), "old");
+    EXPECT_EQ(volume.Read("dst/big.bin"), "old");
     int entries = 0;
-    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(tree.Path("dst"))) {
+    for ([[maybe_unused]] const auto& e :
+         std::filesystem::directory_iterator(volume.NativePath("dst"))) {
         ++entries;
     }
     EXPECT_EQ(entries, 1);  // no temporary file left beside it
@@ -196,31 +198,31 @@ TEST_F(CopyFailure, CancelDuringALargeCopyKeepsTheOldFile) {
 
 TEST_F(CopyFailure, ReadOnlyDestinationFolderFailsTheCopy) {
     if (geteuid() == 0) GTEST_SKIP() << "root ignores permission bits";
-    tree.Write("src/a.txt", "x");
-    tree.MakeFolder("dst");
-    std::filesystem::permissions(
-        tree.Path("dst"), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    volume.Write("src/a.txt", "x");
+    volume.MakeFolder("dst");
+    std::filesystem::permissions(volume.NativePath("dst"), std::filesystem::perms::owner_read |
+                                                               std::filesystem::perms::owner_exec);
     Walk();
     EXPECT_EQ(view.failed, 1u);
     EXPECT_EQ(values.TotalKB, 0);
 }
 
 TEST_F(CopyFailure, FolderOnAFullVolumeGivesTheRealReason) {
-    tree.MakeFolder("dst");
-    const std::string volume = tree.Path("dst").string();
-    if (mount("zarvik3-test", volume.c_str(), "tmpfs", 0, "size=1m,nr_inodes=8") != 0) {
+    volume.MakeFolder("dst");
+    const std::string mounted = volume.NativePath("dst").string();
+    if (mount("zarvik3-test", mounted.c_str(), "tmpfs", 0, "size=1m,nr_inodes=8") != 0) {
         GTEST_SKIP() << "cannot mount a small volume here: " << std::strerror(errno);
     }
     // Use up every inode, as a full inode table would.
     for (int i = 0; i < 100; ++i) {
-        const int fd = open((volume + "/filler" + std::to_string(i)).c_str(),
+        const int fd = open((mounted + "/filler" + std::to_string(i)).c_str(),
                             O_CREAT | O_WRONLY | O_CLOEXEC, 0600);
         if (fd < 0) break;
         close(fd);
     }
-    tree.Write("src/sub/a.txt", "x");
+    volume.Write("src/sub/a.txt", "x");
     Walk();
-    umount2(volume.c_str(), MNT_DETACH);
+    umount2(mounted.c_str(), MNT_DETACH);
     ASSERT_EQ(view.lines.size(), 1u);
     EXPECT_TRUE(view.lines[0].ends_with("   FAILED: No space left on device")) << view.lines[0];
 }

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "support/copy_fixture.h"
@@ -58,13 +60,13 @@ void RemoveBelow(int parent, const char* name) {
 class DeepTree : public CopyFixture {
   protected:
     ~DeepTree() override {
-        const int root = open(tree.Root().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        const int root = open(volume.NativePath("").c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         RemoveBelow(root, "src");
         RemoveBelow(root, "dst");
         close(root);
     }
     void MakeDeepFile(const std::string& folder, const char* name, const std::string& content) {
-        const int fd = OpenDown(tree.Root(), folder, true);
+        const int fd = OpenDown(volume.NativePath(""), folder, true);
         ASSERT_GE(fd, 0);
         const int file = openat(fd, name, O_CREAT | O_WRONLY | O_CLOEXEC, 0644);
         ASSERT_EQ(write(file, content.data(), content.size()),
@@ -73,7 +75,7 @@ class DeepTree : public CopyFixture {
         close(fd);
     }
     std::string ReadDeepFile(const std::string& folder, const char* name) {
-        const int fd = OpenDown(tree.Root(), folder, false);
+        const int fd = OpenDown(volume.NativePath(""), folder, false);
         const int file = fd < 0 ? -1 : openat(fd, name, O_RDONLY | O_CLOEXEC);
         char buffer[64] = {};
         const ssize_t got = file < 0 ? -1 : read(file, buffer, sizeof buffer);
@@ -84,58 +86,58 @@ class DeepTree : public CopyFixture {
 };
 
 TEST_F(TreeShape, EmptySourceFoldersCreateNothing) {
-    tree.MakeFolder("src/empty/deeper");
-    tree.MakeFolder("src/also-empty");
+    volume.MakeFolder("src/empty/deeper");
+    volume.MakeFolder("src/also-empty");
     Walk();
     EXPECT_TRUE(view.lines.empty());
-    EXPECT_FALSE(tree.Exists("dst"));
+    EXPECT_FALSE(volume.Exists("dst"));
 }
 
 TEST_F(TreeShape, FoldersAreMadeOnlyWhereAFileGoes) {
-    tree.MakeFolder("src/empty");
-    tree.Write("src/a/b/c/file.txt", "x");
+    volume.MakeFolder("src/empty");
+    volume.Write("src/a/b/c/file.txt", "x");
     Walk();
-    EXPECT_TRUE(tree.Exists("dst/a/b/c/file.txt"));
-    EXPECT_FALSE(tree.Exists("dst/empty"));
+    EXPECT_TRUE(volume.Exists("dst/a/b/c/file.txt"));
+    EXPECT_FALSE(volume.Exists("dst/empty"));
 }
 
 TEST_F(TreeShape, HiddenFolderSkippedHiddenFileCopied) {
-    tree.Write("src/.cache/inner.txt", "x");
-    tree.Write("src/.profile", "x");
+    volume.Write("src/.cache/inner.txt", "x");
+    volume.Write("src/.profile", "x");
     Walk();
-    EXPECT_TRUE(tree.Exists("dst/.profile"));
-    EXPECT_FALSE(tree.Exists("dst/.cache"));
+    EXPECT_TRUE(volume.Exists("dst/.profile"));
+    EXPECT_FALSE(volume.Exists("dst/.cache"));
     EXPECT_EQ(view.lines.size(), 1u);
 }
 
 TEST_F(TreeShape, WithoutSubfoldersOnlyTheRootIsCopied) {
-    tree.Write("src/top.txt", "x");
-    tree.Write("src/sub/below.txt", "x");
+    volume.Write("src/top.txt", "x");
+    volume.Write("src/sub/below.txt", "x");
     view.subfolders = false;
     Walk();
-    EXPECT_TRUE(tree.Exists("dst/top.txt"));
-    EXPECT_FALSE(tree.Exists("dst/sub"));
+    EXPECT_TRUE(volume.Exists("dst/top.txt"));
+    EXPECT_FALSE(volume.Exists("dst/sub"));
 }
 
 TEST_F(TreeShape, MaskSelectsFilesNotFolders) {
-    tree.Write("src/a.TXT", "x");
-    tree.Write("src/b.doc", "x");
-    tree.Write("src/docs/c.txt", "x");
+    volume.Write("src/a.TXT", "x");
+    volume.Write("src/b.doc", "x");
+    volume.Write("src/docs/c.txt", "x");
     view.mask = "*.txt";
     Walk();
-    EXPECT_TRUE(tree.Exists("dst/a.TXT"));  // matching ignores case
-    EXPECT_FALSE(tree.Exists("dst/b.doc"));
-    EXPECT_TRUE(tree.Exists("dst/docs/c.txt"));  // "docs" does not match, yet is walked
+    EXPECT_TRUE(volume.Exists("dst/a.TXT"));  // matching ignores case
+    EXPECT_FALSE(volume.Exists("dst/b.doc"));
+    EXPECT_TRUE(volume.Exists("dst/docs/c.txt"));  // "docs" does not match, yet is walked
 }
 
 TEST_F(TreeShape, EmptyMaskCopiesNothingButStillWalks) {
-    tree.Write("src/a.txt", "x");
-    tree.Write("src/sub/b.txt", "x");
+    volume.Write("src/a.txt", "x");
+    volume.Write("src/sub/b.txt", "x");
     view.mask = "";
     const int before = view.pumps;
     Walk();
     EXPECT_TRUE(view.lines.empty());
-    EXPECT_FALSE(tree.Exists("dst"));
+    EXPECT_FALSE(volume.Exists("dst"));
     EXPECT_GT(view.pumps, before);  // the subfolder pass still ran
 }
 
@@ -144,17 +146,17 @@ TEST_F(TreeShape, MissingSourceRootEndsQuietly) {
     Walk();
     EXPECT_TRUE(view.lines.empty());
     EXPECT_TRUE(view.messages.empty());
-    EXPECT_FALSE(tree.Exists("dst"));
+    EXPECT_FALSE(volume.Exists("dst"));
 }
 
 TEST_F(TreeShape, DestinationInsideTheSourceIsNotWalked) {
-    tree.Write("src/a.txt", "x");
-    tree.Write("src/sub/b.txt", "x");
+    volume.Write("src/a.txt", "x");
+    volume.Write("src/sub/b.txt", "x");
     view.to = "D:\\src\\backup";
     Walk();
-    EXPECT_TRUE(tree.Exists("src/backup/a.txt"));
-    EXPECT_TRUE(tree.Exists("src/backup/sub/b.txt"));
-    EXPECT_FALSE(tree.Exists("src/backup/backup"));
+    EXPECT_TRUE(volume.Exists("src/backup/a.txt"));
+    EXPECT_TRUE(volume.Exists("src/backup/sub/b.txt"));
+    EXPECT_FALSE(volume.Exists("src/backup/backup"));
     EXPECT_EQ(view.lines.size(), 2u);
     view.ClearList();
     Walk();  // a second run finds it all in place, and still does not copy the backup
@@ -162,13 +164,15 @@ TEST_F(TreeShape, DestinationInsideTheSourceIsNotWalked) {
 }
 
 TEST_F(TreeShape, BackslashInANameIsReportedNotCopied) {
-    tree.Write("src/a\\b.txt", "x");
-    tree.Write("src/odd\\dir/inner.txt", "x");
-    tree.Write("src/a/b.txt", "real", 1600000000);
+    // Past the scratch volume, which takes a backslash for a separator.
+    std::ofstream(volume.NativePath("src") / "a\\b.txt") << "x";
+    std::filesystem::create_directory(volume.NativePath("src") / "odd\\dir");
+    std::ofstream(volume.NativePath("src") / "odd\\dir" / "inner.txt") << "x";
+    volume.Write("src/a/b.txt", "real", 1600000000);
     Walk();
     EXPECT_EQ(view.failed, 2u);
-    EXPECT_EQ(tree.Read("dst/a/b.txt"), "real");  // not overwritten through the odd name
-    EXPECT_FALSE(tree.Exists("dst/odd"));
+    EXPECT_EQ(volume.Read("dst/a/b.txt"), "real");  // not overwritten through the odd name
+    EXPECT_FALSE(volume.Exists("dst/odd"));
     ASSERT_EQ(view.lines.size(), 3u);
     int noted = 0;
     for (const std::string& line : view.lines) {
@@ -180,7 +184,7 @@ TEST_F(TreeShape, BackslashInANameIsReportedNotCopied) {
 TEST_F(TreeShape, ThousandLevelsDeep) {
     std::string relative = "src";
     for (int level = 0; level < 1000; ++level) relative += "/d";
-    tree.Write(relative + "/leaf.txt", "bottom");
+    volume.Write(relative + "/leaf.txt", "bottom");
     const std::size_t openBefore = OpenDescriptors();
     Walk();
     ASSERT_TRUE(fs.Flush().ok);  // which lets go of the volume it held for the sync
@@ -189,7 +193,7 @@ TEST_F(TreeShape, ThousandLevelsDeep) {
     EXPECT_EQ(view.failed, 0u) << view.lines[0].substr(view.lines[0].size() - 80);
     std::string copied = "dst";
     for (int level = 0; level < 1000; ++level) copied += "/d";
-    EXPECT_EQ(tree.Read(copied + "/leaf.txt"), "bottom");
+    EXPECT_EQ(volume.Read(copied + "/leaf.txt"), "bottom");
 }
 
 TEST_F(DeepTree, LongerThanThePathLimitIsCopiedWhole) {
