@@ -14,11 +14,11 @@
 #include <utility>
 
 #include "platform/name_pattern.h"
+#include "platform/part_file_name.h"
 #include "platform/posix/leftover_sweep.h"
 #include "platform/posix/native_file_copy.h"
 #include "platform/posix/native_location.h"
 #include "platform/posix/native_time.h"
-#include "platform/posix/part_file_name.h"
 #include "platform/posix/posix_dir_enumeration.h"
 #include "platform/posix/time_resolution.h"
 #include "platform/posix/unique_fd.h"

@@ -10,13 +10,14 @@ std::string SystemMessage(DWORD error) {
         FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS;
     const DWORD length =
         FormatMessageW(flags, nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-    std::wstring message(text != nullptr ? text : L"", length);
+    if (length == 0) return "Error " + std::to_string(error);
+    std::wstring message(text, length);
     LocalFree(text);
-    while (!message.empty() && (message.back() == L'\n' || message.back() == L'\r' ||
-                                message.back() == L'.' || message.back() == L' ')) {
+    while (!message.empty() &&
+           (message.back() == L'\r' || message.back() == L'\n' || message.back() == L' ')) {
         message.pop_back();
     }
-    if (message.empty()) return "System error " + std::to_string(error);
+    if (!message.empty() && message.back() == L'.') message.pop_back();
     return Narrow(message);
 }
 

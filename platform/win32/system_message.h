@@ -6,7 +6,7 @@
 
 namespace zarvik3 {
 
-// The system's own text for an error code, without its trailing ".\r\n".
+// The system's text for an error code, in UTF-8, without the closing ".\r\n".
 std::string SystemMessage(DWORD error);
 
 }  // namespace zarvik3

@@ -8,7 +8,7 @@
 
 #include <string>
 
-#include "platform/posix/part_file_name.h"
+#include "platform/part_file_name.h"
 #include "support/faulty_file_system.h"
 #include "support/temp_drive.h"
 
