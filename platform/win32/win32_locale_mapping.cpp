@@ -91,6 +91,31 @@ std::vector<PatternItem> WithoutEra(std::vector<PatternItem> items) {
     return kept;
 }
 
+// Bidirectional marks are invisible, and the date texts could not be read back past them.
+std::string WithoutDirectionMarks(std::string_view pattern) {
+    std::string kept(pattern);
+    for (std::string_view mark : {"\u200E", "\u200F", "\u061C"}) {
+        for (auto at = kept.find(mark); at != std::string::npos; at = kept.find(mark, at)) {
+            kept.erase(at, mark.size());
+        }
+    }
+    return kept;
+}
+
+// Text after the date ("dd.MM.yyyy 'g.'") would be read as the time; a closing separator
+// ("yyyy. MM. dd.") is read with the date.
+std::vector<PatternItem> WithoutTrailingText(std::vector<PatternItem> items) {
+    std::size_t end = items.size();
+    while (end > 0 && items[end - 1].run == 0) --end;
+    if (end > 0 && end < items.size() && IsSeparatorChar(items[end].letter)) ++end;
+    items.resize(end);
+    return items;
+}
+
+std::vector<PatternItem> DateItems(std::string_view pattern) {
+    return WithoutTrailingText(WithoutEra(ParsePattern(WithoutDirectionMarks(pattern), "dMyg")));
+}
+
 std::optional<char> FirstSeparator(const std::vector<PatternItem>& items, std::size_t from) {
     for (std::size_t i = from; i < items.size() && items[i].run == 0; ++i) {
         if (IsSeparatorChar(items[i].letter)) return items[i].letter;
@@ -113,7 +138,7 @@ char DateSeparatorOf(const std::vector<PatternItem>& items, const std::string& f
 }
 
 void MapDate(const Win32LocaleTexts& texts, LocaleDateSettings& settings) {
-    const auto items = WithoutEra(ParsePattern(texts.shortDate, "dMyg"));
+    const auto items = DateItems(texts.shortDate);
     settings.dateSeparator = DateSeparatorOf(items, texts.dateSeparator, settings.dateSeparator);
     if (const auto pattern = ShortDatePatternOfWin32(texts.shortDate)) {
         settings.shortDatePattern = *pattern;
@@ -156,7 +181,7 @@ void MapNames(const std::array<std::string, N>& names, std::array<std::string, N
 }  // namespace
 
 std::optional<std::string> ShortDatePatternOfWin32(std::string_view pattern) {
-    const auto items = WithoutEra(ParsePattern(pattern, "dMyg"));
+    const auto items = DateItems(pattern);
     const char separator = DateSeparatorOf(items, "", '/');
     std::string result;
     bool holdsDate = false;

@@ -52,6 +52,9 @@ TEST(Win32LocaleMappingTest, PatternsTakeTheFormOfTheDateTexts) {
     EXPECT_EQ(ShortDatePatternOfWin32("d'. 'M'.h'yyyy"), "d. M.'h'yyyy");
     EXPECT_EQ(ShortDatePatternOfWin32("dd.MM/yyyy"), "dd.MM'/'yyyy")
         << "a \"/\" that is not the separator stays a \"/\"";
+    EXPECT_EQ(ShortDatePatternOfWin32("dd.MM.yyyy 'г.'"), "dd.MM.yyyy") << "text after the date";
+    EXPECT_EQ(ShortDatePatternOfWin32("yyyy. MM. dd."), "yyyy. MM. dd.");
+    EXPECT_EQ(ShortDatePatternOfWin32("dd\u200F/MM\u200F/yy"), "dd/MM/yy");
     EXPECT_EQ(ShortDatePatternOfWin32("'date'"), std::nullopt);
     EXPECT_EQ(MapWin32LocaleTexts(Texts("'x'", "", "", "")).shortDatePattern,
               LocaleDateSettings().shortDatePattern);
