@@ -1,7 +1,5 @@
 #include "cli/last_copy_record.h"
 
-#include <filesystem>
-#include <system_error>
 #include <vector>
 
 #include "settings/folder_history.h"
@@ -9,17 +7,6 @@
 #include "text/date_time_text.h"
 
 namespace zarvik3::cli {
-namespace {
-
-// The folder of the running program, whatever name it was started by.
-std::string ProgramFolder() {
-    std::error_code error;
-    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (error) return std::filesystem::current_path(error).string();
-    return self.parent_path().string();
-}
-
-}  // namespace
 
 SettingsLocation LocateSettings() {
     return LocateSettingsFile(ProgramFolder());

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "platform/platform.h"
-#include "settings/settings_location.h"
+#include "platform/settings_location.h"
 #include "text/locale_date_settings.h"
 
 namespace zarvik3::cli {

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "settings/settings_location.h"
+#include "platform/settings_location.h"
 
 namespace zarvik3 {
 

@@ -4,7 +4,7 @@
 
 #include "copy/process_values.h"
 #include "platform/platform.h"
-#include "settings/settings_location.h"
+#include "platform/settings_location.h"
 #include "ui/about_boxer.h"
 #include "ui/folder_chooser.h"
 #include "ui/message_box_sink.h"

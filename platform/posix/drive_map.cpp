@@ -57,8 +57,10 @@ DriveMap::DriveMap(const std::map<char, std::string>& explicitRoots,
         volumes.push_back({root, volume.key});
     }
     std::array<bool, 26> reserved{};
-    for (const auto& [letter, key] : remembered) {
-        const auto index = LetterIndex(letter);
+    for (const auto& assignment : remembered) {
+        // Named, not a structured binding, so the lambda below may capture it.
+        const auto& key = assignment.second;
+        const auto index = LetterIndex(assignment.first);
         if (!index || roots_[*index]) continue;
         reserved[*index] = true;
         const auto owner = std::find_if(volumes.begin(), volumes.end(),

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "platform/file_system.h"
-#include "platform/name_pattern.h"
+#include "platform/posix/name_pattern.h"
 #include "platform/posix/entry_status.h"
 
 namespace zarvik3 {

@@ -13,9 +13,9 @@
 #include <system_error>
 #include <utility>
 
-#include "platform/name_pattern.h"
 #include "platform/part_file_name.h"
 #include "platform/posix/leftover_sweep.h"
+#include "platform/posix/name_pattern.h"
 #include "platform/posix/native_file_copy.h"
 #include "platform/posix/native_location.h"
 #include "platform/posix/native_time.h"

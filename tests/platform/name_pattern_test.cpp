@@ -1,4 +1,4 @@
-#include "platform/name_pattern.h"
+#include "platform/posix/name_pattern.h"
 
 #include <gtest/gtest.h>
 

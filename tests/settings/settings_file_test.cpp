@@ -7,7 +7,7 @@
 
 #include "recording_profile_file.h"
 #include "settings/main_section.h"
-#include "settings/settings_location.h"
+#include "platform/settings_location.h"
 #include "settings_test_folder.h"
 
 namespace zarvik3 {

@@ -1,4 +1,4 @@
-#include "settings/settings_location.h"
+#include "platform/settings_location.h"
 
 #include <fcntl.h>
 #include <pwd.h>
@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string_view>
@@ -95,6 +96,13 @@ int MakeSettingsFolder(const std::string& folder) {
     }
     if (mkdir(folder.c_str(), 0700) == 0 || errno == EEXIST) return 0;
     return errno;
+}
+
+std::string ProgramFolder() {
+    std::error_code error;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error) return std::filesystem::current_path(error).string();
+    return self.parent_path().string();
 }
 
 SettingsLocation LocateSettingsFile(const std::string& programFolder) {

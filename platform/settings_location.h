@@ -4,7 +4,8 @@
 
 namespace zarvik3 {
 
-// Where the settings file of a program in programFolder (a native path) lives.
+// Where the settings file of a program in programFolder (a native path) lives. One
+// implementation per platform, so the window and the command line decide alike.
 struct SettingsLocation {
     std::string file;  // native path of settings.ini
     // Native folder made (mode 0700, with its parents) before the file's first write; empty
@@ -19,7 +20,10 @@ struct SettingsLocation {
 // settings.ini beside the program that can only be read becomes its first content.
 SettingsLocation LocateSettingsFile(const std::string& programFolder);
 
-// Makes the folder and its missing parents; 0 or the errno of the failure.
+// Makes the folder and its missing parents; 0 or the system's error number of the failure.
 int MakeSettingsFolder(const std::string& folder);
+
+// The native folder of the running program, whatever name it was started by.
+std::string ProgramFolder();
 
 }  // namespace zarvik3
