@@ -1,6 +1,7 @@
 #include "platform/win32/win32_dir_enumeration.h"
 
 #include <string_view>
+#include <utility>
 
 #include "platform/win32/file_time.h"
 #include "platform/win32/system_message.h"
@@ -32,6 +33,29 @@ std::uint32_t AttributesOf(const WIN32_FIND_DATAW& data) {
     return attributes;
 }
 
+bool IsFileLink(const WIN32_FIND_DATAW& data) {
+    return (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0 &&
+           (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 &&
+           data.dwReserved0 == IO_REPARSE_TAG_SYMLINK;
+}
+
+// A link to a file counts as that file, as the copy reads through it; a dangling link is a
+// system file, never copied. The search itself tells only of the link.
+void FollowFileLink(const std::wstring& folder, WIN32_FIND_DATAW& data) {
+    const UniqueHandle target(CreateFileW((folder + data.cFileName).c_str(), FILE_READ_ATTRIBUTES,
+                                          FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                          nullptr, OPEN_EXISTING, 0, nullptr));
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (!target.Valid() || !GetFileInformationByHandle(target.Get(), &info)) {
+        data.dwFileAttributes |= FILE_ATTRIBUTE_SYSTEM;
+        return;
+    }
+    data.dwFileAttributes = info.dwFileAttributes;
+    data.nFileSizeHigh = info.nFileSizeHigh;
+    data.nFileSizeLow = info.nFileSizeLow;
+    data.ftLastWriteTime = info.ftLastWriteTime;
+}
+
 }  // namespace
 
 std::unique_ptr<Win32DirEnumeration> Win32DirEnumeration::Open(const std::wstring& pattern,
@@ -46,18 +70,20 @@ std::unique_ptr<Win32DirEnumeration> Win32DirEnumeration::Open(const std::wstrin
         if (!MeansNothingThere(error)) failure = SystemMessage(error);
         return nullptr;
     }
-    std::unique_ptr<Win32DirEnumeration> enumeration(
-        new Win32DirEnumeration(search, filter, localOffset));
+    std::unique_ptr<Win32DirEnumeration> enumeration(new Win32DirEnumeration(
+        search, pattern.substr(0, pattern.find_last_of(L'\\') + 1), filter, localOffset));
     enumeration->current_ = data;
-    enumeration->haveCurrent_ = enumeration->Deliverable(data) || enumeration->Advance();
+    enumeration->haveCurrent_ =
+        enumeration->Deliverable(enumeration->current_) || enumeration->Advance();
     if (enumeration->haveCurrent_) return enumeration;
     failure = enumeration->readError_;
     return nullptr;
 }
 
-Win32DirEnumeration::Win32DirEnumeration(HANDLE search, std::uint32_t filter,
+Win32DirEnumeration::Win32DirEnumeration(HANDLE search, std::wstring folder, std::uint32_t filter,
                                          std::int64_t localOffset)
     : search_(search),
+      folder_(std::move(folder)),
       passedOverBits_((kAttrHidden | kAttrSystem | kAttrVolumeLabel | kAttrDirectory) & ~filter),
       localOffset_(localOffset) {}
 
@@ -69,8 +95,9 @@ bool Win32DirEnumeration::Next(DirEntry& entry) {
 }
 
 // Notes what the entry tells of the folder, and whether it is to be delivered.
-bool Win32DirEnumeration::Deliverable(const WIN32_FIND_DATAW& data) {
+bool Win32DirEnumeration::Deliverable(WIN32_FIND_DATAW& data) {
     if (IsDotEntry(data.cFileName)) return false;
+    if (IsFileLink(data)) FollowFileLink(folder_, data);
     const std::uint32_t attributes = AttributesOf(data);
     if ((attributes & kAttrDirectory) != 0) metFolder_ = true;
     return (attributes & passedOverBits_) == 0;

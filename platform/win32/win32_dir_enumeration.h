@@ -26,13 +26,15 @@ class Win32DirEnumeration : public DirEnumeration {
     bool MetNoFolder() const override { return exhausted_ && !metFolder_; }
 
   private:
-    Win32DirEnumeration(HANDLE search, std::uint32_t filter, std::int64_t localOffset);
+    Win32DirEnumeration(HANDLE search, std::wstring folder, std::uint32_t filter,
+                        std::int64_t localOffset);
 
-    bool Deliverable(const WIN32_FIND_DATAW& data);
+    bool Deliverable(WIN32_FIND_DATAW& data);
     bool Advance();
     void Describe(DirEntry& entry) const;
 
     UniqueFindHandle search_;
+    std::wstring folder_;  // the long path of the folder, with its closing backslash
     WIN32_FIND_DATAW current_{};
     bool haveCurrent_ = false;
     std::uint32_t passedOverBits_;

@@ -122,6 +122,33 @@ TEST_F(Win32FileSystemTest, EnumerationFiltersAsTheFilterValuesSay) {
     EXPECT_TRUE(files->MetNoFolder());
 }
 
+// A link to a file is that file, as the copy reads through it; a dangling one is never copied.
+TEST_F(Win32FileSystemTest, FileLinksAreListedAsTheirTargets) {
+    tree.Write("target.txt", "12345", 1600000000);
+    const auto link = [&](const char* name, const char* target) {
+        return CreateSymbolicLinkW(LongPath(tree.Path(name)).c_str(), Widen(target).c_str(),
+                                   SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE) != 0;
+    };
+    if (!link("link.txt", "target.txt") || !link("dangling.txt", "gone.txt")) {
+        GTEST_SKIP() << "no symbolic links here (error " << GetLastError() << ")";
+    }
+    const std::vector<std::string> names = tree.Names();
+    if (std::find(names.begin(), names.end(), "link.txt") == names.end()) {
+        GTEST_SKIP() << "the system's search lists no symbolic links here (Wine 8)";
+    }
+    auto entries = fs.FindFirst(tree.Path("*"), kFilterFiles, EntryDetail::Full);
+    DirEntry entry;
+    while (entries && entries->Next(entry)) {
+        if (entry.name == "link.txt") {
+            EXPECT_EQ(entry.size, 5u);
+            EXPECT_EQ(entry.fineTime, (FileTime{1600000000, 0}));
+        }
+        if (entry.name == "dangling.txt") {
+            EXPECT_NE(entry.attributes & kAttrSystem, 0u);
+        }
+    }
+}
+
 TEST_F(Win32FileSystemTest, SweepRemovesOnlyTheProgramsOwnUnusedTemporaries) {
     const std::string leftover = PartFileName("a.txt", 1);
     const std::string writing = PartFileName("b.txt", 2);
