@@ -6,19 +6,8 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build-windows"
 
-packages=(cmake make mingw-w64 g++-mingw-w64-x86-64-posix wine64 wine googletest)
-missing=()
-for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if ((${#missing[@]})); then
-    sudo_cmd=()
-    [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
-    echo "Installing: ${missing[*]}"
-    "${sudo_cmd[@]}" apt-get -o DPkg::Lock::Timeout=900 update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get -o DPkg::Lock::Timeout=900 \
-        install -y -qq "${missing[@]}"
-fi
+# The cross compilers (the -posix ones have std::thread), wine and GoogleTest's sources.
+"$root/scripts/deps.sh" mingw-w64 g++-mingw-w64-x86-64-posix wine64 wine googletest
 
 mkdir -p "$build/wineprefix"
 export WINEPREFIX="$build/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
