@@ -2,10 +2,11 @@
 
 namespace zarvik3::cli {
 
-// SIGINT and SIGTERM ask the run to stop, as the window's Cancel does.
+// Ctrl+C (SIGINT and SIGTERM on POSIX, Ctrl+C and Ctrl+Break on a Windows console) asks the
+// run to stop, as the window's Cancel does.
 void InstallCancelHandlers();
 
-// Whether either signal has arrived since the handlers were installed.
+// Whether such a request has arrived since the handlers were installed.
 bool CancelSignalled();
 
 }  // namespace zarvik3::cli

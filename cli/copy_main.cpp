@@ -1,8 +1,6 @@
 // zarvik3-copy: the window's copy run from the command line, for scheduled backups.
 // Exit status: 0 when nothing failed, 1 when a file failed or the run was cancelled,
 // 2 on bad usage or when the source or the destination is not available.
-#include <unistd.h>
-
 #include <exception>
 #include <iostream>
 #include <optional>
@@ -10,6 +8,7 @@
 #include <vector>
 
 #include "cli/cancel_signal.h"
+#include "cli/console.h"
 #include "cli/copy_options.h"
 #include "cli/last_copy_record.h"
 #include "cli/printing_view.h"
@@ -82,10 +81,11 @@ int main(int argc, char** argv) {
     // Standard output keeps its own buffer, so a long list costs no write per line, except
     // on a terminal, where each line shows as it is known.
     std::ios::sync_with_stdio(false);
-    if (isatty(STDOUT_FILENO)) std::cout << std::unitbuf;
+    zarvik3::cli::UseUtf8Output();
+    if (zarvik3::cli::OutputIsTerminal()) std::cout << std::unitbuf;
     std::string error;
     const auto options =
-        zarvik3::cli::ParseOptions(std::vector<std::string>(argv + 1, argv + argc), error);
+        zarvik3::cli::ParseOptions(zarvik3::cli::ProgramArguments(argc, argv), error);
     if (!options) {
         std::cerr << "zarvik3-copy: " << error << '\n' << zarvik3::cli::UsageText("zarvik3-copy");
         return kUnavailable;

@@ -1,6 +1,6 @@
 #include "cli/copy_options.h"
 
-#include <filesystem>
+#include "cli/console.h"
 
 namespace zarvik3::cli {
 namespace {
@@ -70,12 +70,9 @@ std::string UsageText(const std::string& program) {
 std::optional<std::string> ToFolderArgument(Drives& drives, const std::string& typed) {
     if (typed.empty()) return std::string();  // the run itself says what is missing
     if (IsFolderText(typed)) return typed;
-    std::error_code error;
-    const std::filesystem::path absolute = std::filesystem::absolute(typed, error);
-    if (error) return std::nullopt;
-    std::string text = absolute.lexically_normal().string();
-    while (text.size() > 1 && text.back() == '/') text.pop_back();
-    return drives.ToFolderText(text);
+    const std::optional<std::string> absolute = AbsolutePath(typed);
+    if (!absolute) return std::nullopt;
+    return drives.ToFolderText(*absolute);
 }
 
 }  // namespace zarvik3::cli

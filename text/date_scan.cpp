@@ -64,6 +64,8 @@ std::optional<ScannedDate> ScanDate(TextScanner& scanner, const LocaleDateSettin
         if (!number) return std::nullopt;
         numbers[static_cast<std::size_t>(count++)] = *number;
     }
+    // Some locales close a whole date with its separator, as in "2026. 01. 31.".
+    if (count == 3) scanner.TakeChar(locale.dateSeparator);
     if (count < 2) return std::nullopt;
     return Arrange(numbers, count, DateOrderOf(locale.shortDatePattern), currentYear);
 }

@@ -9,9 +9,9 @@
 #include <random>
 #include <system_error>
 
+#include "platform/part_file_name.h"
 #include "platform/posix/copy_data.h"
 #include "platform/posix/native_location.h"
-#include "platform/posix/part_file_name.h"
 
 namespace zarvik3 {
 namespace {

@@ -8,7 +8,7 @@
 
 #include <string>
 
-#include "platform/posix/part_file_name.h"
+#include "platform/part_file_name.h"
 #include "support/temp_drive.h"
 
 namespace zarvik3::test {

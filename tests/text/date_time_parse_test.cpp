@@ -163,6 +163,9 @@ TEST(DateTimeParseTest, FormattedTextsReadBack) {
     auto unmarked = test::DeDe();
     unmarked.clock24 = false;
     ExpectRoundTrips(unmarked, values);
+    auto closed = test::DeDe();
+    closed.shortDatePattern = "yyyy. MM. dd.";
+    ExpectRoundTrips(closed, values);
 }
 
 TEST(DateTimeParseTest, TwoDigitYearTextsReadBackInsideTheWindow) {

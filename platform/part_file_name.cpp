@@ -1,4 +1,4 @@
-#include "platform/posix/part_file_name.h"
+#include "platform/part_file_name.h"
 
 #include <cstdio>
 #include <string_view>

@@ -1,0 +1,24 @@
+#include "platform/win32/system_message.h"
+
+#include "platform/win32/wide_text.h"
+
+namespace zarvik3 {
+
+std::string SystemMessage(DWORD error) {
+    wchar_t* text = nullptr;
+    const DWORD flags =
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS;
+    const DWORD length =
+        FormatMessageW(flags, nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    if (length == 0) return "Error " + std::to_string(error);
+    std::wstring message(text, length);
+    LocalFree(text);
+    while (!message.empty() &&
+           (message.back() == L'\r' || message.back() == L'\n' || message.back() == L' ')) {
+        message.pop_back();
+    }
+    if (!message.empty() && message.back() == L'.') message.pop_back();
+    return Narrow(message);
+}
+
+}  // namespace zarvik3

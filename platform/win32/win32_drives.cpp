@@ -1,0 +1,52 @@
+#include "platform/win32/win32_drives.h"
+
+#include <limits>
+
+#include "platform/win32/folder_text_form.h"
+
+namespace zarvik3 {
+
+namespace {
+
+bool IsAsciiLetter(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+// "X:\" for "X:\" or "X:"; the system would take any other text as some folder's path, and
+// "X:" alone as the drive's current folder.
+std::optional<std::wstring> RootOf(const std::string& root) {
+    if (root.size() != 2 && root.size() != 3) return std::nullopt;
+    if (!IsAsciiLetter(root[0]) || root[1] != ':' || (root.size() == 3 && root[2] != '\\')) {
+        return std::nullopt;
+    }
+    return std::wstring{static_cast<wchar_t>(root[0]), L':', L'\\'};
+}
+
+}  // namespace
+
+int Win32Drives::GetDriveType(const std::string& root) {
+    const auto folder = RootOf(root);
+    return folder ? static_cast<int>(GetDriveTypeW(folder->c_str())) : kDriveNoRoot;
+}
+
+std::int64_t Win32Drives::DiskTotalSize(const std::string& root) {
+    const auto folder = RootOf(root);
+    ULARGE_INTEGER total{};
+    if (!folder || !GetDiskFreeSpaceExW(folder->c_str(), nullptr, &total, nullptr)) return -1;
+    constexpr auto kLargest = static_cast<ULONGLONG>(std::numeric_limits<std::int64_t>::max());
+    return static_cast<std::int64_t>(total.QuadPart > kLargest ? kLargest : total.QuadPart);
+}
+
+unsigned Win32Drives::SetErrorMode(unsigned mode) {
+    return ::SetErrorMode(mode);
+}
+
+std::optional<std::string> Win32Drives::ToNativePath(const std::string& folderText) {
+    return NativeOfFolderText(folderText);
+}
+
+std::optional<std::string> Win32Drives::ToFolderText(const std::string& nativePath) {
+    return FolderTextOfNative(nativePath);
+}
+
+}  // namespace zarvik3

@@ -1,0 +1,90 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "platform/win32/win32_profile_file.h"
+#include "win32_temp_folder.h"
+
+namespace zarvik3 {
+namespace {
+
+class Win32ProfileTest : public ::testing::Test {
+  protected:
+    bool Write(const std::string& section, const std::string& key, const std::string& value) {
+        return profiles.WriteString(&section, &key, &value, Path());
+    }
+    std::string Read(const std::string& section, const std::string& key, std::size_t size = 2048) {
+        return Win32ProfileFile().GetString(Path(), section, key, "<none>", size);
+    }
+    std::string Path() const { return folder.Path("settings.ini"); }
+
+    test::Win32TempFolder folder;
+    Win32ProfileFile profiles;
+};
+
+TEST_F(Win32ProfileTest, TextOutsideTheAnsiCodePageSurvivesInANewFile) {
+    const std::string section = "Ωμέγα", key = "Schlüssel", value = "C:\\Données\\日本\\😀";
+    ASSERT_TRUE(Write(section, key, value)) << profiles.LastWriteFailure().reason;
+    ASSERT_TRUE(profiles.WriteString(nullptr, nullptr, nullptr, Path()));
+    EXPECT_EQ(Read(section, key), value);
+    EXPECT_TRUE(folder.Read("settings.ini").starts_with("\xFF\xFE")) << "kept in UTF-16";
+}
+
+TEST_F(Win32ProfileTest, AnExistingEmptyFileIsKeptInUnicodeToo) {
+    folder.Write("settings.ini", "");
+    ASSERT_TRUE(Write("A", "k", "Ω"));
+    EXPECT_EQ(Read("A", "k"), "Ω");
+}
+
+TEST_F(Win32ProfileTest, AnAnsiFileRefusesWhatItCannotHoldAndStaysAsItWas) {
+    const std::string content = "[A]\r\nk=v\r\n";
+    folder.Write("settings.ini", content);
+    if (GetACP() == CP_UTF8 || GetACP() == 1253) GTEST_SKIP() << "this code page holds Greek";
+    EXPECT_FALSE(Write("A", "k", "Ωμέγα"));
+    EXPECT_FALSE(profiles.LastWriteFailure().reason.empty());
+    EXPECT_EQ(folder.Read("settings.ini"), content);
+    EXPECT_TRUE(Write("A", "k", "plain"));
+    EXPECT_EQ(Read("A", "k"), "plain");
+}
+
+TEST_F(Win32ProfileTest, EntriesThatWouldNotReadBackAreRefusedWithoutTouchingTheFile) {
+    EXPECT_FALSE(Write("A", "k", "two\r\nlines"));
+    EXPECT_FALSE(Write("A", "a=b", "v"));
+    EXPECT_FALSE(Write("A", "[B]", "v"));
+    EXPECT_EQ(profiles.LastWriteFailure().nativePath, Path());
+    EXPECT_FALSE(folder.Exists("settings.ini"));
+    const std::string section = "A", key = "k";
+    EXPECT_TRUE(profiles.WriteString(&section, &key, nullptr, Path()));
+    EXPECT_FALSE(folder.Exists("settings.ini")) << "a deletion creates no file";
+}
+
+TEST_F(Win32ProfileTest, ReadsAreCutToTheBufferNeverInsideACharacter) {
+    ASSERT_TRUE(Write("A", "k", "abcdef"));
+    ASSERT_TRUE(Write("A", "u", "aé"));
+    EXPECT_EQ(Read("A", "k", 4), "abc");
+    EXPECT_EQ(Read("A", "u", 3), "a");
+    EXPECT_EQ(Read("A", "u", 4), "aé");
+    EXPECT_EQ(Read("A", "k", 1), "");
+    EXPECT_EQ(Win32ProfileFile().GetString("settings.ini", "A", "k", "relative  ", 2048),
+              "relative")
+        << "a bare name is no folder text, and the default loses its trailing blanks";
+}
+
+TEST_F(Win32ProfileTest, FailuresNameTheFileAndTheSystemsReason) {
+    const std::string missing = folder.Path("no folder\\settings.ini");
+    const std::string section = "A", key = "k", value = "v";
+    EXPECT_FALSE(profiles.WriteString(&section, &key, &value, missing));
+    EXPECT_EQ(profiles.LastWriteFailure().nativePath, missing);
+    const std::string reason = profiles.LastWriteFailure().reason;
+    EXPECT_FALSE(reason.empty());
+    EXPECT_FALSE(reason.ends_with(".") || reason.ends_with("\n")) << reason;
+
+    ASSERT_TRUE(Write("A", "k", "v"));
+    SetFileAttributesW(folder.WidePath(L"settings.ini").c_str(), FILE_ATTRIBUTE_READONLY);
+    EXPECT_FALSE(Write("A", "k", "w"));
+    EXPECT_EQ(Read("A", "k"), "v");
+    EXPECT_EQ(profiles.LastWriteFailure().nativePath, Path());
+}
+
+}  // namespace
+}  // namespace zarvik3

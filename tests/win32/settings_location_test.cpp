@@ -1,0 +1,76 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+// After windows.h, which the shell headers build on.
+#include <knownfolders.h>
+#include <shlobj.h>
+
+#include "platform/settings_location.h"
+#include "win32_temp_folder.h"
+
+namespace zarvik3 {
+namespace {
+
+std::wstring RoamingFolder() {
+    wchar_t* path = nullptr;
+    std::wstring folder;
+    if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_RoamingAppData, 0, nullptr, &path))) folder = path;
+    CoTaskMemFree(path);
+    return folder;
+}
+
+TEST(Win32SettingsLocationTest, AWritableProgramFolderKeepsTheFileBesideTheProgram) {
+    test::Win32TempFolder program;
+    EXPECT_EQ(LocateSettingsFile(program.Folder()).file, program.Path("settings.ini"));
+    EXPECT_EQ(LocateSettingsFile(program.Folder()).folderToCreate, "");
+    EXPECT_FALSE(program.Exists("settings.ini")) << "made at the first write only";
+    program.Write("settings.ini", "[A]\r\n");
+    EXPECT_EQ(LocateSettingsFile(program.Folder()).file, program.Path("settings.ini"));
+}
+
+// The system's per-user folder is the test's own: it is used only when free, and cleared.
+TEST(Win32SettingsLocationTest, AReadOnlyFileMovesTheSettingsToTheUsersFolderAsFirstContent) {
+    const std::wstring perUser = RoamingFolder() + L"\\zarvik3";
+    ASSERT_FALSE(perUser.size() == 8) << "no roaming folder";
+    if (GetFileAttributesW(perUser.c_str()) != INVALID_FILE_ATTRIBUTES) {
+        GTEST_SKIP() << "the user's own settings folder exists";
+    }
+    test::Win32TempFolder program;
+    program.Write("settings.ini", "[A]\r\nk=portable\r\n");
+    SetFileAttributesW(program.WidePath(L"settings.ini").c_str(), FILE_ATTRIBUTE_READONLY);
+    const SettingsLocation location = LocateSettingsFile(program.Folder());
+    EXPECT_EQ(location.file, Narrow(perUser + L"\\settings.ini"));
+    EXPECT_EQ(location.folderToCreate, Narrow(perUser));
+    const std::wstring copied = perUser + L"\\settings.ini";
+    const HANDLE file = CreateFileW(copied.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                    OPEN_EXISTING, 0, nullptr);
+    EXPECT_NE(file, INVALID_HANDLE_VALUE) << "the copy is not read-only";
+    char content[64] = {};
+    DWORD got = 0;
+    ReadFile(file, content, sizeof content, &got, nullptr);
+    CloseHandle(file);
+    EXPECT_EQ(std::string(content, got), "[A]\r\nk=portable\r\n");
+    SetFileAttributesW(copied.c_str(), FILE_ATTRIBUTE_NORMAL);
+    DeleteFileW(copied.c_str());
+    RemoveDirectoryW(perUser.c_str());
+}
+
+TEST(Win32SettingsLocationTest, MakeSettingsFolderMakesEveryMissingLevel) {
+    test::Win32TempFolder base;
+    EXPECT_EQ(MakeSettingsFolder(base.Path("a\\b\\c")), 0);
+    EXPECT_EQ(MakeSettingsFolder(base.Path("a\\b\\c")), 0) << "an existing folder is fine";
+    base.Write("file", "");
+    EXPECT_NE(MakeSettingsFolder(base.Path("file")), 0);
+    EXPECT_NE(MakeSettingsFolder(base.Path("file\\sub")), 0);
+}
+
+TEST(Win32SettingsLocationTest, ProgramFolderHoldsTheRunningProgram) {
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    const std::wstring self = path;
+    const std::string folder = ProgramFolder();
+    EXPECT_EQ(Widen(folder) + L"\\" + self.substr(self.rfind(L'\\') + 1), self);
+}
+
+}  // namespace
+}  // namespace zarvik3
