@@ -96,9 +96,11 @@ bool Win32ProfileFile::Store(const std::wstring& file, const std::string& sectio
         if (prepared.error != 0) return Refuse(Narrow(file), SystemMessage(prepared.error));
         const std::wstring text = wideSection + wideKey.value_or(L"") + wideValue.value_or(L"");
         if (prepared.form == ProfileForm::Ansi && !FitsAnsiCodePage(text)) {
-            return Refuse(Narrow(file),
-                          "The settings file is not kept in Unicode, so it "
-                          "cannot hold these characters");
+            // The profile functions would keep a cached copy of the file as it was.
+            WritePrivateProfileStringW(nullptr, nullptr, nullptr, file.c_str());
+            if (const DWORD error = ConvertToUnicode(file)) {
+                return Refuse(Narrow(file), SystemMessage(error));
+            }
         }
     }
     if (WritePrivateProfileStringW(wideSection.c_str(), OrNull(wideKey), OrNull(wideValue),

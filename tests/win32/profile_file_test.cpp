@@ -36,15 +36,21 @@ TEST_F(Win32ProfileTest, AnExistingEmptyFileIsKeptInUnicodeToo) {
     EXPECT_EQ(Read("A", "k"), "Ω");
 }
 
-TEST_F(Win32ProfileTest, AnAnsiFileRefusesWhatItCannotHoldAndStaysAsItWas) {
-    const std::string content = "[A]\r\nk=v\r\n";
-    tree.Write("settings.ini", content);
+TEST_F(Win32ProfileTest, AFileOfOtherFormTurnsUnicodeOnlyWhenItMustAndKeepsItsEntries) {
+    tree.Write("settings.ini", "[A]\r\nk=v\r\n");
+    ASSERT_TRUE(Write("A", "plain", "ascii"));
+    EXPECT_FALSE(tree.Read("settings.ini").starts_with("\xFF\xFE")) << "left as it is while it can";
     if (GetACP() == CP_UTF8 || GetACP() == 1253) GTEST_SKIP() << "this code page holds Greek";
-    EXPECT_FALSE(Write("A", "k", "Ωμέγα"));
-    EXPECT_FALSE(profiles.LastWriteFailure().reason.empty());
-    EXPECT_EQ(tree.Read("settings.ini"), content);
-    EXPECT_TRUE(Write("A", "k", "plain"));
-    EXPECT_EQ(Read("A", "k"), "plain");
+    ASSERT_TRUE(Write("A", "greek", "Ωμέγα")) << profiles.LastWriteFailure().reason;
+    EXPECT_TRUE(tree.Read("settings.ini").starts_with("\xFF\xFE"));
+    EXPECT_EQ(Read("A", "k"), "v");
+    EXPECT_EQ(Read("A", "plain"), "ascii");
+    EXPECT_EQ(Read("A", "greek"), "Ωμέγα");
+
+    tree.Write("marked.ini", "\xEF\xBB\xBF[A]\r\nk=é\r\n");
+    const std::string section = "A", key = "greek", value = "Ωμέγα";
+    ASSERT_TRUE(profiles.WriteString(&section, &key, &value, tree.Path("marked.ini")));
+    EXPECT_EQ(Win32ProfileFile().GetString(tree.Path("marked.ini"), "A", "k", "", 64), "é");
 }
 
 TEST_F(Win32ProfileTest, EntriesThatWouldNotReadBackAreRefusedWithoutTouchingTheFile) {
