@@ -1,6 +1,7 @@
+#include <windows.h>
+// After windows.h, which it relies on.
 #include <io.h>
 #include <shellapi.h>
-#include <windows.h>
 
 #include <algorithm>
 #include <cstdio>

@@ -98,7 +98,8 @@ PosixFileSystem::PosixFileSystem(const DriveMap& drives)
     : PosixFileSystem(std::make_shared<const DriveMap>(drives)) {}
 
 void PosixFileSystem::Refresh() {
-    tzset();  // the system's zone may have been set anew since the last run
+    ForgetVisitedFolder();  // the drive letters may name other volumes now
+    tzset();                // the system's zone may have been set anew since the last run
     utcOffset_ = CurrentUtcOffset();
 }
 
@@ -147,14 +148,50 @@ bool PosixFileSystem::DirectoryExists(const std::string& path) {
 
 DestinationState PosixFileSystem::StateOf(const std::string& path) {
     DestinationState state;
-    const auto native = Native(path);
-    const auto status = native ? StatusInVisitedFolder(*native) : std::nullopt;
+    std::optional<std::string> native;
+    std::optional<struct stat> status;
+    if (const auto name = NameInVisitedFolder(path)) {
+        // The walk asks for every file of the folder it visits: spare each the mapping of
+        // its whole folder text.
+        struct stat found {};
+        if (fstatat(visitedFolder_.Get(), std::string(*name).c_str(), &found, 0) == 0) {
+            status = found;
+        }
+    } else {
+        native = Native(path);
+        if (native) status = StatusInVisitedFolder(*native);
+    }
     if (!status || S_ISDIR(status->st_mode)) return state;
     state.stamp = StampOfNativeTime(status->st_mtim.tv_sec, utcOffset_);
     state.fineTime = {status->st_mtim.tv_sec, status->st_mtim.tv_nsec};
     state.size = static_cast<std::uint64_t>(status->st_size);
-    state.resolution = ResolutionOf(*native, status->st_dev);
+    const auto known = resolutions_.find(status->st_dev);
+    state.resolution =
+        known != resolutions_.end()
+            ? known->second
+            : ResolutionOf(native ? *native : Native(path).value_or(""), status->st_dev);
     return state;
+}
+
+// A plain name directly in the visited folder, spelt with that folder's own text; anything
+// the mapping would have to resolve ("..", a separator, a NUL) takes the long way.
+std::optional<std::string_view> PosixFileSystem::NameInVisitedFolder(
+    const std::string& path) const {
+    if (!visitedFolder_.Valid() || visitedText_.empty() || !path.starts_with(visitedText_)) {
+        return std::nullopt;
+    }
+    const std::string_view name = std::string_view(path).substr(visitedText_.size());
+    if (name.empty() || name == "." || name == ".." ||
+        name.find_first_of(std::string_view("\\/\0", 3)) != std::string_view::npos) {
+        return std::nullopt;
+    }
+    return name;
+}
+
+void PosixFileSystem::ForgetVisitedFolder() {
+    visitedFolder_.Reset();
+    visitedPath_.clear();
+    visitedText_.clear();
 }
 
 // A name in the folder swept last is looked up from that folder's descriptor, which spares
@@ -210,11 +247,13 @@ void PosixFileSystem::SweepLeftovers(const std::string& folder) {
     if (!native) return;
     visitedFolder_.Reset(OpenFolder(*native));
     visitedPath_ = *native;
+    visitedText_ = folder;
+    if (!visitedText_.ends_with('\\')) visitedText_ += '\\';
     if (visitedFolder_.Valid()) zarvik3::SweepLeftovers(visitedFolder_.Get(), IsPartFileName);
 }
 
 CopyOutcome PosixFileSystem::Flush() {
-    visitedFolder_.Reset();
+    ForgetVisitedFolder();
     return Outcome(written_.SyncAll());
 }
 

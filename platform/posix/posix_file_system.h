@@ -43,6 +43,8 @@ class PosixFileSystem : public FileSystem {
     std::optional<std::string> Native(const std::string& folderText) const;
     std::int64_t ResolutionOf(const std::string& native, dev_t device);
     std::optional<struct stat> StatusInVisitedFolder(const std::string& native);
+    std::optional<std::string_view> NameInVisitedFolder(const std::string& path) const;
+    void ForgetVisitedFolder();
 
     std::shared_ptr<const DriveMap> drives_;
     // Fixed for a run, so that a source and its copy shift together whatever the season.
@@ -52,6 +54,7 @@ class PosixFileSystem : public FileSystem {
     // The destination folder the walk visits now, held open while it is there.
     UniqueFd visitedFolder_;
     std::string visitedPath_;
+    std::string visitedText_;  // its folder text, ending in a backslash
 };
 
 }  // namespace zarvik3

@@ -6,6 +6,8 @@
 
 #include "platform/file_system.h"
 #include "platform/win32/volume_resolution.h"
+// Undoes the system headers' macros of the same names, wherever this class is seen.
+#include "platform/win32/windows_api.h"
 
 namespace zarvik3 {
 

@@ -58,7 +58,7 @@ TEST_F(Win32FileSystemTest, ReadOnlyDestinationIsReplacedByACopyKeepingTimeAndAt
     EXPECT_EQ(tree.Names().size(), 2u);
 }
 
-TEST_F(Win32FileSystemTest, CancelOrAChangedSourceLeavesTheOldDestinationAndNoTemporary) {
+TEST_F(Win32FileSystemTest, RefusedCopiesLeaveEverythingAsItWas) {
     tree.Write("from.txt", "new");
     tree.Write("to.txt", "old", 1500000000, FILE_ATTRIBUTE_READONLY);
     EXPECT_EQ(Copy("from.txt", "to.txt", [] { return false; }).reason, "cancelled");
@@ -74,7 +74,12 @@ TEST_F(Win32FileSystemTest, CancelOrAChangedSourceLeavesTheOldDestinationAndNoTe
     EXPECT_EQ(Copy("from.txt", "to.txt", growSource).reason, "changed while copied");
     EXPECT_EQ(tree.Read("to.txt"), "old");
     EXPECT_NE(tree.Attributes("to.txt") & FILE_ATTRIBUTE_READONLY, 0u);
-    EXPECT_EQ(tree.Names().size(), 2u);
+    EXPECT_FALSE(Copy("to.txt", "to.txt").ok);
+    EXPECT_EQ(tree.Read("to.txt"), "old");
+    ASSERT_TRUE(fs.CreateDirectory(tree.Path("folder"), "").ok);
+    EXPECT_FALSE(Copy("from.txt", "folder").ok);
+    EXPECT_TRUE(fs.DirectoryExists(tree.Path("folder")));
+    EXPECT_EQ(tree.Names().size(), 3u);
 }
 
 TEST_F(Win32FileSystemTest, PathsBeyondTheOldLimitWork) {
@@ -94,6 +99,11 @@ TEST_F(Win32FileSystemTest, PathsBeyondTheOldLimitWork) {
     EXPECT_EQ(entry.name, "to.txt");
     EXPECT_EQ(entry.fineTime, (FileTime{1600000000, 0}));
     EXPECT_TRUE(fs.SameFolder(deep, deep + "..\\" + std::string(60, 'f')));
+    wchar_t before[MAX_PATH + 1] = {};
+    GetCurrentDirectoryW(MAX_PATH + 1, before);
+    EXPECT_TRUE(fs.SetCurrentDirectory(deep));
+    EXPECT_EQ(GetFileAttributesW(L"to.txt") & FILE_ATTRIBUTE_DIRECTORY, 0u);
+    SetCurrentDirectoryW(before);
 }
 
 TEST_F(Win32FileSystemTest, EnumerationFiltersAsTheFilterValuesSay) {
