@@ -3,7 +3,6 @@
 #include <knownfolders.h>
 #include <shlobj.h>
 
-#include <algorithm>
 #include <optional>
 
 #include "platform/settings_location.h"
@@ -97,12 +96,12 @@ int MakeSettingsFolder(const std::string& folder) {
 }
 
 SettingsLocation LocateSettingsFile(const std::string& programFolder) {
-    std::string folder = programFolder;
-    std::replace(folder.begin(), folder.end(), '/', '\\');
+    // A relative folder would put the file wherever the current folder happens to be.
+    const std::string folder = FolderTextOfNative(programFolder).value_or("");
     const std::wstring beside = Joined(Widen(folder), kFileName);
-    const DWORD besideAttributes = Attributes(beside);
+    const DWORD besideAttributes = folder.empty() ? INVALID_FILE_ATTRIBUTES : Attributes(beside);
     const bool besideExists = besideAttributes != INVALID_FILE_ATTRIBUTES;
-    if (besideExists ? MayWriteFile(beside) : MayCreateIn(Widen(folder))) {
+    if (!folder.empty() && (besideExists ? MayWriteFile(beside) : MayCreateIn(Widen(folder)))) {
         return {Narrow(beside), {}};
     }
     const auto roaming = RoamingFolder();

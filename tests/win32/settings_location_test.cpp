@@ -27,6 +27,9 @@ TEST(Win32SettingsLocationTest, AWritableProgramFolderKeepsTheFileBesideTheProgr
         << "made at the first write only";
     program.Write("settings.ini", "[A]\r\n");
     EXPECT_EQ(LocateSettingsFile(program.Root()).file, program.Path("settings.ini"));
+    const std::string slashed = program.Root().substr(0, 2) + "/" + program.Root().substr(3);
+    EXPECT_EQ(LocateSettingsFile(slashed).file, program.Path("settings.ini"));
+    EXPECT_NE(LocateSettingsFile("").file, "settings.ini") << "never in the current folder";
 }
 
 // The system's per-user folder is the test's own: it is used only when free, and cleared.
