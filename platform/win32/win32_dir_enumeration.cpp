@@ -16,6 +16,21 @@ bool MeansNothingThere(DWORD error) {
            error == ERROR_NO_MORE_FILES || error == ERROR_DIRECTORY;
 }
 
+// A file where the pattern expects a folder: Wine tells of an invalid name, Windows of a
+// name that is no folder; either way nothing is there.
+bool FolderPartIsAFile(const std::wstring& pattern) {
+    const std::wstring folder = pattern.substr(0, pattern.find_last_of(L'\\'));
+    const DWORD attributes = GetFileAttributesW(folder.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+// Only a search that sees every name can tell that a folder holds no subfolder.
+bool SeesEveryName(const std::wstring& pattern) {
+    const std::wstring_view name =
+        std::wstring_view(pattern).substr(pattern.find_last_of(L'\\') + 1);
+    return name == L"*" || name == L"*.*";
+}
+
 bool IsDotEntry(const wchar_t* name) {
     const std::wstring_view view(name);
     return view == L"." || view == L"..";
@@ -67,12 +82,15 @@ std::unique_ptr<Win32DirEnumeration> Win32DirEnumeration::Open(const std::wstrin
                                      nullptr, FIND_FIRST_EX_LARGE_FETCH);
     if (search == INVALID_HANDLE_VALUE) {
         const DWORD error = GetLastError();
-        if (!MeansNothingThere(error)) failure = SystemMessage(error);
+        if (!MeansNothingThere(error) && !FolderPartIsAFile(pattern)) {
+            failure = SystemMessage(error);
+        }
         return nullptr;
     }
     std::unique_ptr<Win32DirEnumeration> enumeration(new Win32DirEnumeration(
         search, pattern.substr(0, pattern.find_last_of(L'\\') + 1), filter, localOffset));
     enumeration->current_ = data;
+    enumeration->seesEveryName_ = SeesEveryName(pattern);
     enumeration->haveCurrent_ =
         enumeration->Deliverable(enumeration->current_) || enumeration->Advance();
     if (enumeration->haveCurrent_) return enumeration;

@@ -23,7 +23,7 @@ class Win32DirEnumeration : public DirEnumeration {
 
     bool Next(DirEntry& entry) override;
     std::string ReadError() const override { return readError_; }
-    bool MetNoFolder() const override { return exhausted_ && !metFolder_; }
+    bool MetNoFolder() const override { return exhausted_ && seesEveryName_ && !metFolder_; }
 
   private:
     Win32DirEnumeration(HANDLE search, std::wstring folder, std::uint32_t filter,
@@ -42,6 +42,7 @@ class Win32DirEnumeration : public DirEnumeration {
     std::string readError_;
     bool exhausted_ = false;
     bool metFolder_ = false;
+    bool seesEveryName_ = false;
 };
 
 }  // namespace zarvik3

@@ -230,7 +230,7 @@ FileTime ScratchVolume::TimeOf(const std::string& relative) const {
     if (!GetFileAttributesExW(native_->Of(relative).c_str(), GetFileExInfoStandard, &data)) {
         return {-1, 0};
     }
-    return FromFileTime(data.ftLastFileTime);
+    return FromFileTime(data.ftLastWriteTime);
 }
 
 std::size_t ScratchVolume::EntryCount() const {
