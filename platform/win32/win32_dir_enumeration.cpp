@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "platform/win32/file_time.h"
+#include "platform/win32/long_name_match.h"
 #include "platform/win32/system_message.h"
 #include "platform/win32/wide_text.h"
 
@@ -91,6 +92,7 @@ std::unique_ptr<Win32DirEnumeration> Win32DirEnumeration::Open(const std::wstrin
         search, pattern.substr(0, pattern.find_last_of(L'\\') + 1), filter, localOffset));
     enumeration->current_ = data;
     enumeration->seesEveryName_ = SeesEveryName(pattern);
+    enumeration->namePattern_ = pattern.substr(pattern.find_last_of(L'\\') + 1);
     enumeration->haveCurrent_ =
         enumeration->Deliverable(enumeration->current_) || enumeration->Advance();
     if (enumeration->haveCurrent_) return enumeration;
@@ -118,7 +120,7 @@ bool Win32DirEnumeration::Deliverable(WIN32_FIND_DATAW& data) {
     if (IsFileLink(data)) FollowFileLink(folder_, data);
     const std::uint32_t attributes = AttributesOf(data);
     if ((attributes & kAttrDirectory) != 0) metFolder_ = true;
-    return (attributes & passedOverBits_) == 0;
+    return (attributes & passedOverBits_) == 0 && LongNameMatches(namePattern_, data.cFileName);
 }
 
 // Moves current_ to the next entry to deliver; false at the end or on a read failure.

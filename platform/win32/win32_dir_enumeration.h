@@ -43,6 +43,7 @@ class Win32DirEnumeration : public DirEnumeration {
     bool exhausted_ = false;
     bool metFolder_ = false;
     bool seesEveryName_ = false;
+    std::wstring namePattern_;
 };
 
 }  // namespace zarvik3
