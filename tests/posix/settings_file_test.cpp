@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "platform/posix/posix_profile_file.h"
 #include "platform/settings_location.h"
 #include "settings/main_section.h"
 #include "settings/recording_profile_file.h"
