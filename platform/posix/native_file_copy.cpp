@@ -71,25 +71,18 @@ CopyOutcome NotRegular(const struct stat& status) {
     return S_ISDIR(status.st_mode) ? Failure(EISDIR) : CopyOutcome{false, "Not a regular file"};
 }
 
-// Opens the source only when it is a regular file: opening a FIFO would block, and opening
-// a device can have side effects. On failure, -1 and the reason.
+// Opens the source and keeps it only when it is a regular file. Non-blocking, so that a FIFO
+// put in its place does not wait for a writer; the walk itself never offers devices. On
+// failure, -1 and the reason.
 int OpenRegularSource(const std::string& source, struct stat& status, CopyOutcome& failure) {
     const NativeLocation location(source);
-    if (!location.Valid() || fstatat(location.Folder(), location.Name(), &status, 0) != 0) {
-        failure = Failure(errno);
-        return -1;
-    }
-    if (!S_ISREG(status.st_mode)) {
-        failure = NotRegular(status);
-        return -1;
-    }
-    UniqueFd fd(
-        openat(location.Folder(), location.Name(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
+    UniqueFd fd(location.Valid() ? openat(location.Folder(), location.Name(),
+                                          O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY)
+                                 : -1);
     if (!fd.Valid() || fstat(fd.Get(), &status) != 0) {
         failure = Failure(errno);
         return -1;
     }
-    // Swapped for something else since the first look.
     if (!S_ISREG(status.st_mode)) {
         failure = NotRegular(status);
         return -1;
@@ -111,19 +104,33 @@ int CheckDestination(const NativeLocation& destination, const struct stat& sourc
 }
 
 // Root keeps the source's owner and group; anyone else makes copies of their own. The
-// set-ID bits stay only on a copy that has the source's owner and group.
-int TakeOverOwnerAndMode(int part, const struct stat& source) {
-    mode_t mode = source.st_mode & 07777;
+// set-ID bits stay only on a copy that has the source's owner and group. made: the
+// temporary file's status as it was created.
+int TakeOverOwnerAndMode(int part, const struct stat& made, const struct stat& source,
+                         bool asRoot) {
+    bool sameOwner = made.st_uid == source.st_uid && made.st_gid == source.st_gid;
     // A volume without owners refuses the change; the copy then is root's.
-    if (geteuid() == 0) (void)!fchown(part, source.st_uid, source.st_gid);
-    if ((mode & (S_ISUID | S_ISGID)) != 0) {
-        struct stat copy {};
-        if (fstat(part, &copy) != 0) return errno;
-        if (copy.st_uid != source.st_uid || copy.st_gid != source.st_gid) {
-            mode &= ~static_cast<mode_t>(S_ISUID | S_ISGID);
-        }
-    }
+    if (asRoot && !sameOwner) sameOwner = fchown(part, source.st_uid, source.st_gid) == 0;
+    mode_t mode = source.st_mode & 07777;
+    if (!sameOwner) mode &= ~static_cast<mode_t>(S_ISUID | S_ISGID);
+    if (mode == (made.st_mode & 07777)) return 0;
     return fchmod(part, mode) == 0 ? 0 : errno;
+}
+
+// The status of a temporary file just made in destination's folder, taken once per folder.
+int StatusOfNewPart(int part, const std::string& destination, CopySession& session) {
+    const std::string folder = destination.substr(0, destination.rfind('/') + 1);
+    const uid_t user = geteuid();
+    const gid_t group = getegid();
+    if (folder == session.lastFolder && user == session.lastUser && group == session.lastGroup) {
+        return 0;
+    }
+    if (fstat(part, &session.lastPart) != 0) return errno;
+    session.lastFolder = folder;
+    session.lastUser = user;
+    session.lastGroup = group;
+    session.written.Note(part, session.lastPart.st_dev);
+    return 0;
 }
 
 // A file with fewer blocks than its size holds holes.
@@ -132,10 +139,15 @@ bool IsSparse(const struct stat& status) {
 }
 
 // Data, owner, permission bits and times into the open temporary file.
-int FillPartFile(int part, int source, const struct stat& status, CopyProgress& progress) {
+int FillPartFile(int part, int source, const struct stat& status, CopyProgress& progress,
+                 const CopySession& session) {
     const int error = CopyFileData(source, part, status.st_size, progress, IsSparse(status));
     if (error != 0) return error;
-    if (const int owner = TakeOverOwnerAndMode(part, status); owner != 0) return owner;
+    if (const int owner =
+            TakeOverOwnerAndMode(part, session.lastPart, status, session.lastUser == 0);
+        owner != 0) {
+        return owner;
+    }
     const struct timespec times[2] = {status.st_atim, status.st_mtim};
     return futimens(part, times) == 0 ? 0 : errno;
 }
@@ -159,7 +171,7 @@ int CloseKeepingLock(UniqueFd& part, UniqueFd& lock) {
 }  // namespace
 
 CopyOutcome CopyNativeFile(const std::string& source, const std::string& destination,
-                           CopyProgress& progress, WrittenVolumes& written) {
+                           CopyProgress& progress, CopySession& session) {
     struct stat status {};
     CopyOutcome failure;
     const UniqueFd input(OpenRegularSource(source, status, failure));
@@ -169,14 +181,14 @@ CopyOutcome CopyNativeFile(const std::string& source, const std::string& destina
     PartFile part(target, target.BaseName());
     UniqueFd output(part.Create());
     if (!output.Valid()) return Failure(errno);
-    int error = FillPartFile(output.Get(), input.Get(), status, progress);
+    int error = StatusOfNewPart(output.Get(), destination, session);
+    if (error == 0) error = FillPartFile(output.Get(), input.Get(), status, progress, session);
     if (error == ECANCELED) return {false, "cancelled"};
     UniqueFd lock;
     if (error == 0) error = CloseKeepingLock(output, lock);
     if (error != 0) return Failure(error);
     if (ChangedSince(input.Get(), status)) return {false, "changed while copied"};
     if (const int renamed = part.Publish(); renamed != 0) return Failure(renamed);
-    written.Note(lock.Get());
     return {};
 }
 

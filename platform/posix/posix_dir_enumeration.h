@@ -7,8 +7,8 @@
 #include <string>
 
 #include "platform/file_system.h"
-#include "platform/posix/name_pattern.h"
 #include "platform/posix/entry_status.h"
+#include "platform/posix/name_pattern.h"
 
 namespace zarvik3 {
 

@@ -239,7 +239,7 @@ CopyOutcome PosixFileSystem::CopyFile(const std::string& source, const std::stri
     const auto from = Native(source);
     const auto to = Native(destination);
     if (!from || !to) return {false, kNotMapped};
-    return CopyNativeFile(*from, *to, progress, written_);
+    return CopyNativeFile(*from, *to, progress, copies_);
 }
 
 void PosixFileSystem::SweepLeftovers(const std::string& folder) {
@@ -254,7 +254,7 @@ void PosixFileSystem::SweepLeftovers(const std::string& folder) {
 
 CopyOutcome PosixFileSystem::Flush() {
     ForgetVisitedFolder();
-    return Outcome(written_.SyncAll());
+    return Outcome(copies_.Sync());
 }
 
 bool PosixFileSystem::SameFolder(const std::string& a, const std::string& b) {

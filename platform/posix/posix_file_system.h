@@ -11,8 +11,8 @@
 
 #include "platform/file_system.h"
 #include "platform/posix/drive_map.h"
+#include "platform/posix/native_file_copy.h"
 #include "platform/posix/unique_fd.h"
-#include "platform/posix/written_volumes.h"
 
 namespace zarvik3 {
 
@@ -50,7 +50,7 @@ class PosixFileSystem : public FileSystem {
     // Fixed for a run, so that a source and its copy shift together whatever the season.
     std::int64_t utcOffset_;
     std::map<dev_t, std::int64_t> resolutions_;
-    WrittenVolumes written_;
+    CopySession copies_;
     // The destination folder the walk visits now, held open while it is there.
     UniqueFd visitedFolder_;
     std::string visitedPath_;

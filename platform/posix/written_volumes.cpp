@@ -1,18 +1,16 @@
 #include "platform/posix/written_volumes.h"
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 
 namespace zarvik3 {
 
-void WrittenVolumes::Note(int fd) {
-    struct stat status {};
-    if (fstat(fd, &status) != 0 || volumes_.contains(status.st_dev)) return;
+void WrittenVolumes::Note(int fd, dev_t device) {
+    if (volumes_.contains(device)) return;
     UniqueFd kept(fcntl(fd, F_DUPFD_CLOEXEC, 0));
-    if (kept.Valid()) volumes_.emplace(status.st_dev, std::move(kept));
+    if (kept.Valid()) volumes_.emplace(device, std::move(kept));
 }
 
 int WrittenVolumes::SyncAll() {
