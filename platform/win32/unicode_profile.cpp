@@ -1,5 +1,7 @@
 #include "platform/win32/unicode_profile.h"
 
+#include "platform/win32/file_bytes.h"
+
 namespace zarvik3 {
 
 namespace {
@@ -24,7 +26,38 @@ PreparedProfile FormOfOpenFile(HANDLE file, bool created) {
     return {ProfileForm::Unicode, created, 0};
 }
 
+std::wstring Decoded(std::string_view bytes) {
+    constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+    const bool utf8 = bytes.starts_with(kUtf8Mark);
+    if (utf8) bytes.remove_prefix(kUtf8Mark.size());
+    if (bytes.empty()) return {};
+    const UINT codePage = utf8 ? CP_UTF8 : CP_ACP;
+    const int size = static_cast<int>(bytes.size());
+    const int length = MultiByteToWideChar(codePage, 0, bytes.data(), size, nullptr, 0);
+    std::wstring text(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(codePage, 0, bytes.data(), size, text.data(), length);
+    return text;
+}
+
 }  // namespace
+
+DWORD ConvertToUnicode(const std::wstring& path) {
+    DWORD error = 0;
+    const auto bytes = ReadSmallFile(path, &error);
+    if (!bytes) return error;
+    const std::wstring text = Decoded(*bytes);
+    std::string unicode(reinterpret_cast<const char*>(kLittleEndianMark), sizeof kLittleEndianMark);
+    unicode.append(reinterpret_cast<const char*>(text.data()), text.size() * sizeof(wchar_t));
+    const std::wstring temporary = path + L".new." + std::to_wstring(GetCurrentProcessId());
+    if (!WriteNewFile(temporary, unicode)) return GetLastError();
+    if (MoveFileExW(temporary.c_str(), path.c_str(),
+                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        return 0;
+    }
+    error = GetLastError();
+    DeleteFileW(temporary.c_str());
+    return error;
+}
 
 bool IsReadOnlyFile(const std::wstring& path) {
     const DWORD attributes = GetFileAttributesW(path.c_str());

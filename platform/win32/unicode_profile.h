@@ -24,6 +24,10 @@ PreparedProfile PrepareProfileForWrite(const std::wstring& path);
 // A file (not a folder) with the read-only attribute.
 bool IsReadOnlyFile(const std::wstring& path);
 
+// Rewrites a profile file kept in the ANSI code page (or UTF-8 after its mark) in UTF-16LE,
+// entries unchanged, and puts it in place by one rename. 0 or the reason it failed.
+DWORD ConvertToUnicode(const std::wstring& path);
+
 // True when the ANSI code page holds every character of the text.
 bool FitsAnsiCodePage(std::wstring_view text);
 

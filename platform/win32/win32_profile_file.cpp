@@ -47,6 +47,18 @@ std::optional<std::wstring> WidenIfGiven(const std::string* text) {
     return text != nullptr ? std::optional(Widen(*text)) : std::nullopt;
 }
 
+// Opens the file for writing; one kept in the ANSI code page turns Unicode first when the
+// text needs it. 0 or the reason it cannot take the text.
+DWORD MakeReadyFor(const std::wstring& text, const std::wstring& file, PreparedProfile& prepared) {
+    prepared = PrepareProfileForWrite(file);
+    if (prepared.error != 0 || prepared.form == ProfileForm::Unicode || FitsAnsiCodePage(text)) {
+        return prepared.error;
+    }
+    // The profile functions would keep a cached copy of the file as it was.
+    WritePrivateProfileStringW(nullptr, nullptr, nullptr, file.c_str());
+    return ConvertToUnicode(file);
+}
+
 }  // namespace
 
 std::string Win32ProfileFile::GetString(const std::string& path, const std::string& section,
@@ -92,13 +104,9 @@ bool Win32ProfileFile::Store(const std::wstring& file, const std::string& sectio
     PreparedProfile prepared;
     // A deletion must not create the file it deletes from.
     if (value != nullptr || GetFileAttributesW(file.c_str()) != INVALID_FILE_ATTRIBUTES) {
-        prepared = PrepareProfileForWrite(file);
-        if (prepared.error != 0) return Refuse(Narrow(file), SystemMessage(prepared.error));
         const std::wstring text = wideSection + wideKey.value_or(L"") + wideValue.value_or(L"");
-        if (prepared.form == ProfileForm::Ansi && !FitsAnsiCodePage(text)) {
-            return Refuse(Narrow(file),
-                          "The settings file is not kept in Unicode, so it "
-                          "cannot hold these characters");
+        if (const DWORD error = MakeReadyFor(text, file, prepared)) {
+            return Refuse(Narrow(file), SystemMessage(error));
         }
     }
     if (WritePrivateProfileStringW(wideSection.c_str(), OrNull(wideKey), OrNull(wideValue),

@@ -3,12 +3,12 @@
 #include <knownfolders.h>
 #include <shlobj.h>
 
-#include <algorithm>
 #include <optional>
 
 #include "platform/settings_location.h"
 #include "platform/win32/copy_if_missing.h"
 #include "platform/win32/folder_text_form.h"
+#include "platform/win32/long_path.h"
 #include "platform/win32/unicode_profile.h"
 #include "platform/win32/wide_text.h"
 
@@ -23,8 +23,14 @@ std::wstring Joined(std::wstring folder, std::wstring_view name) {
     return folder.append(name);
 }
 
+// Deep program folders pass the old length limit too.
+std::wstring SystemPath(const std::wstring& path) {
+    const std::wstring longPath = LongPath(Narrow(path));
+    return longPath.empty() ? path : longPath;
+}
+
 DWORD Attributes(const std::wstring& path) {
-    return GetFileAttributesW(path.c_str());
+    return GetFileAttributesW(SystemPath(path).c_str());
 }
 
 bool Exists(const std::wstring& path) {
@@ -38,10 +44,10 @@ bool IsFolder(DWORD attributes) {
 // Only opening for writing tells: access rights and a read-only medium stand in the way
 // too. The attribute is asked as well, since Wine run by root ignores it.
 bool MayWriteFile(const std::wstring& path) {
-    if (IsReadOnlyFile(path)) return false;
+    if (IsReadOnlyFile(SystemPath(path))) return false;
     const DWORD share = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
-    const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, share, nullptr, OPEN_EXISTING,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE file = CreateFileW(SystemPath(path).c_str(), GENERIC_WRITE, share, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     CloseHandle(file);
     return true;
@@ -53,8 +59,8 @@ bool MayCreateIn(const std::wstring& folder) {
         Joined(folder, L".settings-probe-" + std::to_wstring(GetCurrentProcessId()));
     const DWORD flags =
         FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE;
-    const HANDLE file =
-        CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, flags, nullptr);
+    const HANDLE file = CreateFileW(SystemPath(probe).c_str(), GENERIC_WRITE, 0, nullptr,
+                                    CREATE_NEW, flags, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     CloseHandle(file);
     return true;
@@ -85,7 +91,7 @@ DWORD MakeFolderTree(const std::wstring& folder) {
             if (const DWORD error = MakeFolderTree(parent)) return error;
         }
     }
-    if (CreateDirectoryW(folder.c_str(), nullptr)) return 0;
+    if (CreateDirectoryW(SystemPath(folder).c_str(), nullptr)) return 0;
     const DWORD error = GetLastError();
     return error == ERROR_ALREADY_EXISTS && IsFolder(Attributes(folder)) ? 0 : error;
 }
@@ -97,12 +103,12 @@ int MakeSettingsFolder(const std::string& folder) {
 }
 
 SettingsLocation LocateSettingsFile(const std::string& programFolder) {
-    std::string folder = programFolder;
-    std::replace(folder.begin(), folder.end(), '/', '\\');
+    // A relative folder would put the file wherever the current folder happens to be.
+    const std::string folder = FolderTextOfNative(programFolder).value_or("");
     const std::wstring beside = Joined(Widen(folder), kFileName);
-    const DWORD besideAttributes = Attributes(beside);
+    const DWORD besideAttributes = folder.empty() ? INVALID_FILE_ATTRIBUTES : Attributes(beside);
     const bool besideExists = besideAttributes != INVALID_FILE_ATTRIBUTES;
-    if (besideExists ? MayWriteFile(beside) : MayCreateIn(Widen(folder))) {
+    if (!folder.empty() && (besideExists ? MayWriteFile(beside) : MayCreateIn(Widen(folder)))) {
         return {Narrow(beside), {}};
     }
     const auto roaming = RoamingFolder();
@@ -111,7 +117,7 @@ SettingsLocation LocateSettingsFile(const std::string& programFolder) {
     const std::wstring file = Joined(ownFolder, kFileName);
     if (besideExists && !IsFolder(besideAttributes) && !Exists(file) &&
         MakeFolderTree(ownFolder) == 0) {
-        CopyIfMissing(beside, file);
+        CopyIfMissing(SystemPath(beside), SystemPath(file));
     }
     return {Narrow(file), Narrow(ownFolder)};
 }

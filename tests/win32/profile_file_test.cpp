@@ -3,7 +3,7 @@
 #include <string>
 
 #include "platform/win32/win32_profile_file.h"
-#include "win32_temp_folder.h"
+#include "win32_temp_tree.h"
 
 namespace zarvik3 {
 namespace {
@@ -16,9 +16,9 @@ class Win32ProfileTest : public ::testing::Test {
     std::string Read(const std::string& section, const std::string& key, std::size_t size = 2048) {
         return Win32ProfileFile().GetString(Path(), section, key, "<none>", size);
     }
-    std::string Path() const { return folder.Path("settings.ini"); }
+    std::string Path() const { return tree.Path("settings.ini"); }
 
-    test::Win32TempFolder folder;
+    test::Win32TempTree tree;
     Win32ProfileFile profiles;
 };
 
@@ -27,24 +27,30 @@ TEST_F(Win32ProfileTest, TextOutsideTheAnsiCodePageSurvivesInANewFile) {
     ASSERT_TRUE(Write(section, key, value)) << profiles.LastWriteFailure().reason;
     ASSERT_TRUE(profiles.WriteString(nullptr, nullptr, nullptr, Path()));
     EXPECT_EQ(Read(section, key), value);
-    EXPECT_TRUE(folder.Read("settings.ini").starts_with("\xFF\xFE")) << "kept in UTF-16";
+    EXPECT_TRUE(tree.Read("settings.ini").starts_with("\xFF\xFE")) << "kept in UTF-16";
 }
 
 TEST_F(Win32ProfileTest, AnExistingEmptyFileIsKeptInUnicodeToo) {
-    folder.Write("settings.ini", "");
+    tree.Write("settings.ini", "");
     ASSERT_TRUE(Write("A", "k", "Ω"));
     EXPECT_EQ(Read("A", "k"), "Ω");
 }
 
-TEST_F(Win32ProfileTest, AnAnsiFileRefusesWhatItCannotHoldAndStaysAsItWas) {
-    const std::string content = "[A]\r\nk=v\r\n";
-    folder.Write("settings.ini", content);
+TEST_F(Win32ProfileTest, AFileOfOtherFormTurnsUnicodeOnlyWhenItMustAndKeepsItsEntries) {
+    tree.Write("settings.ini", "[A]\r\nk=v\r\n");
+    ASSERT_TRUE(Write("A", "plain", "ascii"));
+    EXPECT_FALSE(tree.Read("settings.ini").starts_with("\xFF\xFE")) << "left as it is while it can";
     if (GetACP() == CP_UTF8 || GetACP() == 1253) GTEST_SKIP() << "this code page holds Greek";
-    EXPECT_FALSE(Write("A", "k", "Ωμέγα"));
-    EXPECT_FALSE(profiles.LastWriteFailure().reason.empty());
-    EXPECT_EQ(folder.Read("settings.ini"), content);
-    EXPECT_TRUE(Write("A", "k", "plain"));
-    EXPECT_EQ(Read("A", "k"), "plain");
+    ASSERT_TRUE(Write("A", "greek", "Ωμέγα")) << profiles.LastWriteFailure().reason;
+    EXPECT_TRUE(tree.Read("settings.ini").starts_with("\xFF\xFE"));
+    EXPECT_EQ(Read("A", "k"), "v");
+    EXPECT_EQ(Read("A", "plain"), "ascii");
+    EXPECT_EQ(Read("A", "greek"), "Ωμέγα");
+
+    tree.Write("marked.ini", "\xEF\xBB\xBF[A]\r\nk=é\r\n");
+    const std::string section = "A", key = "greek", value = "Ωμέγα";
+    ASSERT_TRUE(profiles.WriteString(&section, &key, &value, tree.Path("marked.ini")));
+    EXPECT_EQ(Win32ProfileFile().GetString(tree.Path("marked.ini"), "A", "k", "", 64), "é");
 }
 
 TEST_F(Win32ProfileTest, EntriesThatWouldNotReadBackAreRefusedWithoutTouchingTheFile) {
@@ -52,10 +58,11 @@ TEST_F(Win32ProfileTest, EntriesThatWouldNotReadBackAreRefusedWithoutTouchingThe
     EXPECT_FALSE(Write("A", "a=b", "v"));
     EXPECT_FALSE(Write("A", "[B]", "v"));
     EXPECT_EQ(profiles.LastWriteFailure().nativePath, Path());
-    EXPECT_FALSE(folder.Exists("settings.ini"));
+    EXPECT_EQ(tree.Attributes("settings.ini"), INVALID_FILE_ATTRIBUTES);
     const std::string section = "A", key = "k";
     EXPECT_TRUE(profiles.WriteString(&section, &key, nullptr, Path()));
-    EXPECT_FALSE(folder.Exists("settings.ini")) << "a deletion creates no file";
+    EXPECT_EQ(tree.Attributes("settings.ini"), INVALID_FILE_ATTRIBUTES)
+        << "a deletion creates no file";
 }
 
 TEST_F(Win32ProfileTest, ReadsAreCutToTheBufferNeverInsideACharacter) {
@@ -71,7 +78,7 @@ TEST_F(Win32ProfileTest, ReadsAreCutToTheBufferNeverInsideACharacter) {
 }
 
 TEST_F(Win32ProfileTest, FailuresNameTheFileAndTheSystemsReason) {
-    const std::string missing = folder.Path("no folder\\settings.ini");
+    const std::string missing = tree.Path("no folder\\settings.ini");
     const std::string section = "A", key = "k", value = "v";
     EXPECT_FALSE(profiles.WriteString(&section, &key, &value, missing));
     EXPECT_EQ(profiles.LastWriteFailure().nativePath, missing);
@@ -80,7 +87,7 @@ TEST_F(Win32ProfileTest, FailuresNameTheFileAndTheSystemsReason) {
     EXPECT_FALSE(reason.ends_with(".") || reason.ends_with("\n")) << reason;
 
     ASSERT_TRUE(Write("A", "k", "v"));
-    SetFileAttributesW(folder.WidePath(L"settings.ini").c_str(), FILE_ATTRIBUTE_READONLY);
+    tree.Write("settings.ini", tree.Read("settings.ini"), 1600000000, FILE_ATTRIBUTE_READONLY);
     EXPECT_FALSE(Write("A", "k", "w"));
     EXPECT_EQ(Read("A", "k"), "v");
     EXPECT_EQ(profiles.LastWriteFailure().nativePath, Path());

@@ -6,7 +6,7 @@
 #include <shlobj.h>
 
 #include "platform/settings_location.h"
-#include "win32_temp_folder.h"
+#include "win32_temp_tree.h"
 
 namespace zarvik3 {
 namespace {
@@ -20,12 +20,16 @@ std::wstring RoamingFolder() {
 }
 
 TEST(Win32SettingsLocationTest, AWritableProgramFolderKeepsTheFileBesideTheProgram) {
-    test::Win32TempFolder program;
-    EXPECT_EQ(LocateSettingsFile(program.Folder()).file, program.Path("settings.ini"));
-    EXPECT_EQ(LocateSettingsFile(program.Folder()).folderToCreate, "");
-    EXPECT_FALSE(program.Exists("settings.ini")) << "made at the first write only";
+    test::Win32TempTree program;
+    EXPECT_EQ(LocateSettingsFile(program.Root()).file, program.Path("settings.ini"));
+    EXPECT_EQ(LocateSettingsFile(program.Root()).folderToCreate, "");
+    EXPECT_EQ(program.Attributes("settings.ini"), INVALID_FILE_ATTRIBUTES)
+        << "made at the first write only";
     program.Write("settings.ini", "[A]\r\n");
-    EXPECT_EQ(LocateSettingsFile(program.Folder()).file, program.Path("settings.ini"));
+    EXPECT_EQ(LocateSettingsFile(program.Root()).file, program.Path("settings.ini"));
+    const std::string slashed = program.Root().substr(0, 2) + "/" + program.Root().substr(3);
+    EXPECT_EQ(LocateSettingsFile(slashed).file, program.Path("settings.ini"));
+    EXPECT_NE(LocateSettingsFile("").file, "settings.ini") << "never in the current folder";
 }
 
 // The system's per-user folder is the test's own: it is used only when free, and cleared.
@@ -35,10 +39,9 @@ TEST(Win32SettingsLocationTest, AReadOnlyFileMovesTheSettingsToTheUsersFolderAsF
     if (GetFileAttributesW(perUser.c_str()) != INVALID_FILE_ATTRIBUTES) {
         GTEST_SKIP() << "the user's own settings folder exists";
     }
-    test::Win32TempFolder program;
-    program.Write("settings.ini", "[A]\r\nk=portable\r\n");
-    SetFileAttributesW(program.WidePath(L"settings.ini").c_str(), FILE_ATTRIBUTE_READONLY);
-    const SettingsLocation location = LocateSettingsFile(program.Folder());
+    test::Win32TempTree program;
+    program.Write("settings.ini", "[A]\r\nk=portable\r\n", 1600000000, FILE_ATTRIBUTE_READONLY);
+    const SettingsLocation location = LocateSettingsFile(program.Root());
     EXPECT_EQ(location.file, Narrow(perUser + L"\\settings.ini"));
     EXPECT_EQ(location.folderToCreate, Narrow(perUser));
     const std::wstring copied = perUser + L"\\settings.ini";
@@ -56,7 +59,7 @@ TEST(Win32SettingsLocationTest, AReadOnlyFileMovesTheSettingsToTheUsersFolderAsF
 }
 
 TEST(Win32SettingsLocationTest, MakeSettingsFolderMakesEveryMissingLevel) {
-    test::Win32TempFolder base;
+    test::Win32TempTree base;
     EXPECT_EQ(MakeSettingsFolder(base.Path("a\\b\\c")), 0);
     EXPECT_EQ(MakeSettingsFolder(base.Path("a\\b\\c")), 0) << "an existing folder is fine";
     base.Write("file", "");
