@@ -123,13 +123,14 @@ DWORD FillPartFile(PartFile& part, HANDLE source, const BY_HANDLE_FILE_INFORMATI
 DWORD Publish(PartFile& part, const std::wstring& destination, DWORD attributes) {
     const bool readOnly =
         attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
-    if (readOnly &&
-        !SetFileAttributesW(destination.c_str(),
-                            AttributesOrNormal(attributes & ~FILE_ATTRIBUTE_READONLY))) {
+    // Only the bits the call may set; the others (compression, reparse point) stay anyway.
+    const DWORD settable = attributes & kCarriedAttributes;
+    if (readOnly && !SetFileAttributesW(destination.c_str(),
+                                        AttributesOrNormal(settable & ~FILE_ATTRIBUTE_READONLY))) {
         return GetLastError();
     }
     const DWORD error = part.Publish();
-    if (error != 0 && readOnly) SetFileAttributesW(destination.c_str(), attributes);
+    if (error != 0 && readOnly) SetFileAttributesW(destination.c_str(), settable);
     return error;
 }
 

@@ -76,6 +76,14 @@ TEST_F(Win32FileSystemTest, RefusedCopiesLeaveEverythingAsItWas) {
     EXPECT_EQ(Copy("from.txt", "to.txt", growSource).reason, "changed while copied");
     EXPECT_EQ(tree.Read("to.txt"), "old");
     EXPECT_NE(tree.Attributes("to.txt") & FILE_ATTRIBUTE_READONLY, 0u);
+    // Held open without delete sharing, the destination cannot be replaced: the read-only
+    // bit cleared for the attempt comes back.
+    HANDLE held =
+        CreateFileW(LongPath(tree.Path("to.txt")).c_str(), GENERIC_READ,
+                    FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+    EXPECT_FALSE(Copy("from.txt", "to.txt").ok);
+    CloseHandle(held);
+    EXPECT_NE(tree.Attributes("to.txt") & FILE_ATTRIBUTE_READONLY, 0u);
     EXPECT_FALSE(Copy("to.txt", "to.txt").ok);
     EXPECT_EQ(tree.Read("to.txt"), "old");
     ASSERT_TRUE(fs.CreateDirectory(tree.Path("folder"), "").ok);
