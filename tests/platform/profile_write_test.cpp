@@ -90,6 +90,13 @@ TEST_F(ProfileWriteTest, DeletingAKeyKeepsTheSectionHeader) {
     EXPECT_TRUE(DeleteKey("Missing", "k"));
 }
 
+TEST_F(ProfileWriteTest, DeletingASectionRemovesItsHeaderAndKeys) {
+    volume.Write("settings.ini", "[A]\r\nk=1\r\n[B]\r\nj=2\r\n");
+    ASSERT_TRUE(DeleteSection("a"));
+    EXPECT_EQ(Content(), "[B]\r\nj=2\r\n");
+    EXPECT_TRUE(DeleteSection("A"));
+}
+
 TEST_F(ProfileWriteTest, DeletingFromAMissingFileCreatesNothing) {
     EXPECT_TRUE(DeleteKey("A", "k"));
     EXPECT_TRUE(DeleteSection("A"));
