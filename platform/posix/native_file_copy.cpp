@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <optional>
 #include <random>
 #include <system_error>
 
@@ -90,13 +91,16 @@ int OpenRegularSource(const std::string& source, struct stat& status, CopyOutcom
     return fd.Release();
 }
 
-// 0 when the destination name may be replaced, else why not.
-int CheckDestination(const NativeLocation& destination, const struct stat& source) {
+// 0 when the destination name may be replaced, else why not; exists tells whether anything
+// is there now.
+int CheckDestination(const NativeLocation& destination, const struct stat& source, bool& exists) {
+    exists = false;
     if (!destination.Valid()) return errno;
     struct stat status {};
     if (fstatat(destination.Folder(), destination.Name(), &status, AT_SYMLINK_NOFOLLOW) != 0) {
         return errno == ENOENT ? 0 : errno;
     }
+    exists = true;
     if (S_ISDIR(status.st_mode)) return EISDIR;
     // Replacing a file by its own copy gains nothing and, for a hard link, splits it.
     if (status.st_dev == source.st_dev && status.st_ino == source.st_ino) return EBUSY;
@@ -168,6 +172,41 @@ int CloseKeepingLock(UniqueFd& part, UniqueFd& lock) {
     return close(part.Release()) == 0 ? 0 : errno;
 }
 
+// What a volume or a system without unnamed files answers (EISDIR: a kernel that reads the
+// flag as O_DIRECTORY).
+bool UnnamedFilesUnsupported(int error) {
+    return error == EOPNOTSUPP || error == EISDIR || error == EINVAL;
+}
+
+// A file new at the destination is written unnamed (O_TMPFILE) and linked in once whole:
+// there is no temporary name to make, lock, rename or sweep, and a crash leaves nothing
+// behind. Empty when the volume or the system cannot do it; the named way then follows.
+std::optional<CopyOutcome> CopyAsNewFile(const NativeLocation& target, int input,
+                                         const struct stat& status, CopyProgress& progress,
+                                         const std::string& destination, CopySession& session) {
+    const std::string folder = target.Sibling(".");
+    const UniqueFd output(
+        openat(target.Folder(), folder.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600));
+    if (!output.Valid()) {
+        if (UnnamedFilesUnsupported(errno)) session.unnamedFiles = false;
+        return std::nullopt;
+    }
+    int error = StatusOfNewPart(output.Get(), destination, session);
+    if (error == 0) error = FillPartFile(output.Get(), input, status, progress, session);
+    if (error == ECANCELED) return CopyOutcome{false, "cancelled"};
+    if (error != 0) return Failure(error);
+    if (ChangedSince(input, status)) return CopyOutcome{false, "changed while copied"};
+    // Linking a descriptor by its name under /proc needs no privilege, unlike AT_EMPTY_PATH.
+    const std::string self = "/proc/self/fd/" + std::to_string(output.Get());
+    if (linkat(AT_FDCWD, self.c_str(), target.Folder(), target.Name(), AT_SYMLINK_FOLLOW) == 0) {
+        return CopyOutcome{};
+    }
+    if (errno == EEXIST) return Failure(errno);  // another writer made it meanwhile
+    // No /proc, or a rule against such links: the named way copies it, now and from now on.
+    session.unnamedFiles = false;
+    return std::nullopt;
+}
+
 }  // namespace
 
 CopyOutcome CopyNativeFile(const std::string& source, const std::string& destination,
@@ -177,7 +216,16 @@ CopyOutcome CopyNativeFile(const std::string& source, const std::string& destina
     const UniqueFd input(OpenRegularSource(source, status, failure));
     if (!input.Valid()) return failure;
     const NativeLocation target(destination);
-    if (const int error = CheckDestination(target, status); error != 0) return Failure(error);
+    bool exists = false;
+    if (const int error = CheckDestination(target, status, exists); error != 0) {
+        return Failure(error);
+    }
+    if (!exists && session.unnamedFiles) {
+        if (auto done =
+                CopyAsNewFile(target, input.Get(), status, progress, destination, session)) {
+            return *done;
+        }
+    }
     PartFile part(target, target.BaseName());
     UniqueFd output(part.Create());
     if (!output.Valid()) return Failure(errno);

@@ -19,10 +19,13 @@ struct CopySession {
     uid_t lastUser = 0;
     gid_t lastGroup = 0;
     struct stat lastPart {};
+    // False once the destination turned down an unnamed file, until the run's end.
+    bool unnamedFiles = true;
 
     // Syncs what was written; the next copy notes its volume again.
     int Sync() {
         lastFolder.clear();
+        unnamedFiles = true;
         return written.SyncAll();
     }
 };
