@@ -8,11 +8,11 @@
 #include <QScreen>
 #include <stdexcept>
 
+#include "platform/settings_location.h"
 #include "settings/folder_history.h"
 #include "settings/last_copy_display.h"
 #include "settings/main_section.h"
 #include "settings/settings_file.h"
-#include "platform/settings_location.h"
 #include "text/date_time_text.h"
 #include "text/text_helpers.h"
 #include "ui/combo_items.h"
