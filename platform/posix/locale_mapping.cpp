@@ -14,10 +14,6 @@ bool IsAsciiLetter(char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
 }
 
-char FlipCase(char c) {
-    return static_cast<char>(c ^ 0x20);
-}
-
 // A blank cannot separate: the date-time texts are split at blanks.
 bool IsSeparatorChar(char c) {
     return c > ' ' && c < 0x7F && !IsAsciiLetter(c) && !(c >= '0' && c <= '9') && c != '%';
@@ -55,14 +51,6 @@ std::string DateLiteral(char c) {
     if (c == '\'') return "\"'\"";
     if (c == '"' || IsAsciiLetter(c)) return std::string("'") + c + "'";
     return std::string(1, c);
-}
-
-// Two tokens of the same letter in the same case would run together into one.
-void AppendToken(std::string& pattern, std::string token) {
-    if (!pattern.empty() && pattern.back() == token.front()) {
-        for (char& c : token) c = FlipCase(c);
-    }
-    pattern += token;
 }
 
 std::vector<FormatItem> ParsedOrEmpty(std::string_view format) {
@@ -127,18 +115,6 @@ void MapMarkerPosition(const std::vector<FormatItem>& items, LocaleDateSettings&
     }
 }
 
-// A 24-hour locale may give no marker texts; a 12-hour clock cannot do without them.
-void MapMarkerText(const std::string& text, bool clock24, std::string& setting) {
-    if (!text.empty() || clock24) setting = text;
-}
-
-template <std::size_t N>
-void MapNames(const std::array<std::string, N>& names, std::array<std::string, N>& setting) {
-    for (std::size_t i = 0; i < N; ++i) {
-        if (!names[i].empty()) setting[i] = names[i];
-    }
-}
-
 void MapTime(const LocaleTexts& texts, LocaleDateSettings& settings) {
     const std::string_view twelveHourFormat = texts.twelveHourTimeFormat.empty()
                                                   ? kDefaultTwelveHourTime
@@ -146,8 +122,6 @@ void MapTime(const LocaleTexts& texts, LocaleDateSettings& settings) {
     const auto twelveHour = ExpandComposites(ParsedOrEmpty(twelveHourFormat), {});
     MapClock(ExpandComposites(ParsedOrEmpty(texts.timeFormat), twelveHour), settings);
     MapMarkerPosition(twelveHour, settings);
-    MapMarkerText(texts.amText, settings.clock24, settings.amText);
-    MapMarkerText(texts.pmText, settings.clock24, settings.pmText);
 }
 
 }  // namespace
@@ -163,7 +137,7 @@ std::optional<std::string> ShortDatePatternOf(std::string_view dateFormat) {
         }
         std::string token = DateToken(item);
         if (token.empty()) return std::nullopt;
-        AppendToken(pattern, std::move(token));
+        AppendPatternToken(pattern, std::move(token));
     }
     return pattern;
 }
@@ -172,11 +146,7 @@ LocaleDateSettings MapLocaleTexts(const LocaleTexts& texts) {
     LocaleDateSettings settings;
     MapDate(texts.dateFormat, settings);
     MapTime(texts, settings);
-    if (texts.radix.size() == 1) settings.decimalSeparator = texts.radix.front();
-    MapNames(texts.shortMonthNames, settings.shortMonthNames);
-    MapNames(texts.longMonthNames, settings.longMonthNames);
-    MapNames(texts.shortDayNames, settings.shortDayNames);
-    MapNames(texts.longDayNames, settings.longDayNames);
+    MapLocaleNameTexts(texts, settings);
     return settings;
 }
 

@@ -1,26 +1,20 @@
 #pragma once
 
-#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "platform/locale_name_texts.h"
 #include "text/locale_date_settings.h"
 
 namespace zarvik3 {
 
-// The C library's locale items (nl_langinfo) that the date settings come from.
-struct LocaleTexts {
+// The C library's locale items (nl_langinfo) that the date settings come from; the names
+// hold AM_STR, PM_STR, RADIXCHAR and the month and day names.
+struct LocaleTexts : LocaleNameTexts {
     std::string dateFormat;            // D_FMT
     std::string timeFormat;            // T_FMT
     std::string twelveHourTimeFormat;  // T_FMT_AMPM
-    std::string amText;                // AM_STR
-    std::string pmText;                // PM_STR
-    std::string radix;                 // RADIXCHAR
-    std::array<std::string, 12> shortMonthNames;
-    std::array<std::string, 12> longMonthNames;
-    std::array<std::string, 7> shortDayNames;  // Sunday first
-    std::array<std::string, 7> longDayNames;
 };
 
 // Empty items and items that do not map keep the fallbacks of LocaleDateSettings.

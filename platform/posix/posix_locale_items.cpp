@@ -20,7 +20,7 @@ LocaleTexts ReadLocaleTexts(locale_t locale) {
     texts.twelveHourTimeFormat = Item(T_FMT_AMPM, locale);
     texts.amText = Item(AM_STR, locale);
     texts.pmText = Item(PM_STR, locale);
-    texts.radix = Item(RADIXCHAR, locale);
+    texts.decimal = Item(RADIXCHAR, locale);
     for (int i = 0; i < 12; ++i) {
         texts.shortMonthNames[i] = Item(ABMON_1 + i, locale);
         texts.longMonthNames[i] = Item(MON_1 + i, locale);

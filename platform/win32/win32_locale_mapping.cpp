@@ -10,10 +10,6 @@ bool IsAsciiLetter(char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
 }
 
-char FlipCase(char c) {
-    return static_cast<char>(c ^ 0x20);
-}
-
 // A blank cannot separate: the date-time texts are split at blanks.
 bool IsSeparatorChar(char c) {
     return c > ' ' && c < 0x7F && !IsAsciiLetter(c) && !(c >= '0' && c <= '9') && c != '\'' &&
@@ -63,14 +59,6 @@ std::string DateLiteral(char c, char dateSeparator) {
         return std::string("'") + c + "'";
     }
     return std::string(1, c);
-}
-
-// Two tokens of the same letter in the same case would run together into one.
-void AppendToken(std::string& pattern, std::string token) {
-    if (!pattern.empty() && pattern.back() == token.front()) {
-        for (char& c : token) c = FlipCase(c);
-    }
-    pattern += token;
 }
 
 // The era has no place in the date texts; the blanks beside it go with it.
@@ -145,11 +133,6 @@ void MapDate(const Win32LocaleTexts& texts, LocaleDateSettings& settings) {
     }
 }
 
-// A 24-hour locale may give no marker texts; a 12-hour clock cannot do without them.
-void MapMarkerText(const std::string& text, bool clock24, std::string& setting) {
-    if (!text.empty() || clock24) setting = text;
-}
-
 void MapTime(const Win32LocaleTexts& texts, LocaleDateSettings& settings) {
     const auto items = ParsePattern(texts.timeFormat, "hHmst");
     std::size_t hour = 0;
@@ -167,15 +150,6 @@ void MapTime(const Win32LocaleTexts& texts, LocaleDateSettings& settings) {
     const auto separator = hour < items.size() ? FirstSeparator(items, hour + 1) : std::nullopt;
     settings.timeSeparator =
         separator.value_or(SingleSeparator(texts.timeSeparator).value_or(settings.timeSeparator));
-    MapMarkerText(texts.amText, settings.clock24, settings.amText);
-    MapMarkerText(texts.pmText, settings.clock24, settings.pmText);
-}
-
-template <std::size_t N>
-void MapNames(const std::array<std::string, N>& names, std::array<std::string, N>& setting) {
-    for (std::size_t i = 0; i < N; ++i) {
-        if (!names[i].empty()) setting[i] = names[i];
-    }
 }
 
 }  // namespace
@@ -190,7 +164,7 @@ std::optional<std::string> ShortDatePatternOfWin32(std::string_view pattern) {
             result += DateLiteral(item.letter, separator);
             continue;
         }
-        AppendToken(result, DateToken(item));
+        AppendPatternToken(result, DateToken(item));
         holdsDate = true;
     }
     if (!holdsDate) return std::nullopt;
@@ -201,11 +175,7 @@ LocaleDateSettings MapWin32LocaleTexts(const Win32LocaleTexts& texts) {
     LocaleDateSettings settings;
     MapDate(texts, settings);
     MapTime(texts, settings);
-    if (texts.decimal.size() == 1) settings.decimalSeparator = texts.decimal.front();
-    MapNames(texts.shortMonthNames, settings.shortMonthNames);
-    MapNames(texts.longMonthNames, settings.longMonthNames);
-    MapNames(texts.shortDayNames, settings.shortDayNames);
-    MapNames(texts.longDayNames, settings.longDayNames);
+    MapLocaleNameTexts(texts, settings);
     return settings;
 }
 

@@ -1,27 +1,21 @@
 #pragma once
 
-#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "platform/locale_name_texts.h"
 #include "text/locale_date_settings.h"
 
 namespace zarvik3 {
 
-// The system's locale items (GetLocaleInfoEx) that the date settings come from, as UTF-8.
-struct Win32LocaleTexts {
+// The system's locale items (GetLocaleInfoEx) that the date settings come from, as UTF-8;
+// the names hold LOCALE_S1159, LOCALE_S2359, LOCALE_SDECIMAL and the month and day names.
+struct Win32LocaleTexts : LocaleNameTexts {
     std::string shortDate;      // LOCALE_SSHORTDATE, "dd.MM.yyyy"
     std::string dateSeparator;  // LOCALE_SDATE, when the pattern shows none
     std::string timeFormat;     // LOCALE_STIMEFORMAT, "h:mm:ss tt"
     std::string timeSeparator;  // LOCALE_STIME, when the time format shows none
-    std::string amText;         // LOCALE_S1159
-    std::string pmText;         // LOCALE_S2359
-    std::string decimal;        // LOCALE_SDECIMAL
-    std::array<std::string, 12> shortMonthNames;
-    std::array<std::string, 12> longMonthNames;
-    std::array<std::string, 7> shortDayNames;  // Sunday first
-    std::array<std::string, 7> longDayNames;
 };
 
 // Empty items and items that do not map keep the fallbacks of LocaleDateSettings.

@@ -17,7 +17,7 @@ LocaleTexts Texts(std::string date, std::string time, std::string twelveHour, st
     texts.twelveHourTimeFormat = std::move(twelveHour);
     texts.amText = std::move(am);
     texts.pmText = std::move(pm);
-    texts.radix = std::move(radix);
+    texts.decimal = std::move(radix);
     return texts;
 }
 
