@@ -6,6 +6,8 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
+#include <cstdio>
 #include <optional>
 #include <random>
 #include <system_error>
@@ -52,9 +54,15 @@ class PartFile {
         }
         return -1;
     }
-    int Publish() {
-        if (renameat(location_.Folder(), path_.c_str(), location_.Folder(), location_.Name()) !=
-            0) {
+    // freeName: only under a name nothing holds, where the system can promise that.
+    int Publish(bool freeName) {
+        const int folder = location_.Folder();
+        int done = -1;
+        if (freeName) {
+            done = renameat2(folder, path_.c_str(), folder, location_.Name(), RENAME_NOREPLACE);
+            if (done != 0 && errno != EINVAL && errno != ENOSYS) return errno;
+        }
+        if (done != 0 && renameat(folder, path_.c_str(), folder, location_.Name()) != 0) {
             return errno;
         }
         kept_ = true;
@@ -95,7 +103,6 @@ int OpenRegularSource(const std::string& source, struct stat& status, CopyOutcom
 // is there now.
 int CheckDestination(const NativeLocation& destination, const struct stat& source, bool& exists) {
     exists = false;
-    if (!destination.Valid()) return errno;
     struct stat status {};
     if (fstatat(destination.Folder(), destination.Name(), &status, AT_SYMLINK_NOFOLLOW) != 0) {
         return errno == ENOENT ? 0 : errno;
@@ -105,6 +112,12 @@ int CheckDestination(const NativeLocation& destination, const struct stat& sourc
     // Replacing a file by its own copy gains nothing and, for a hard link, splits it.
     if (status.st_dev == source.st_dev && status.st_ino == source.st_ino) return EBUSY;
     return 0;
+}
+
+bool HoldsLink(const NativeLocation& target) {
+    struct stat status {};
+    return fstatat(target.Folder(), target.Name(), &status, AT_SYMLINK_NOFOLLOW) == 0 &&
+           S_ISLNK(status.st_mode);
 }
 
 // Root keeps the source's owner and group; anyone else makes copies of their own. The
@@ -121,18 +134,23 @@ int TakeOverOwnerAndMode(int part, const struct stat& made, const struct stat& s
     return fchmod(part, mode) == 0 ? 0 : errno;
 }
 
-// The status of a temporary file just made in destination's folder, taken once per folder.
-int StatusOfNewPart(int part, const std::string& destination, CopySession& session) {
+// The user and group the copies of this run are made by.
+void TakeUser(CopySession& session) {
+    if (session.userKnown) return;
+    session.user = geteuid();
+    session.group = getegid();
+    session.userKnown = true;
+}
+
+// The status of a temporary file just made in destination's folder with the bits requested,
+// taken once per folder and bits.
+int StatusOfNewPart(int part, const std::string& destination, mode_t requested,
+                    CopySession& session) {
     const std::string folder = destination.substr(0, destination.rfind('/') + 1);
-    const uid_t user = geteuid();
-    const gid_t group = getegid();
-    if (folder == session.lastFolder && user == session.lastUser && group == session.lastGroup) {
-        return 0;
-    }
+    if (folder == session.lastFolder && requested == session.lastRequested) return 0;
     if (fstat(part, &session.lastPart) != 0) return errno;
     session.lastFolder = folder;
-    session.lastUser = user;
-    session.lastGroup = group;
+    session.lastRequested = requested;
     session.written.Note(part, session.lastPart.st_dev);
     return 0;
 }
@@ -147,8 +165,7 @@ int FillPartFile(int part, int source, const struct stat& status, CopyProgress& 
                  const CopySession& session) {
     const int error = CopyFileData(source, part, status.st_size, progress, IsSparse(status));
     if (error != 0) return error;
-    if (const int owner =
-            TakeOverOwnerAndMode(part, session.lastPart, status, session.lastUser == 0);
+    if (const int owner = TakeOverOwnerAndMode(part, session.lastPart, status, session.user == 0);
         owner != 0) {
         return owner;
     }
@@ -172,6 +189,44 @@ int CloseKeepingLock(UniqueFd& part, UniqueFd& lock) {
     return close(part.Release()) == 0 ? 0 : errno;
 }
 
+// Writes the copy whole and checks that it holds one version of the source; empty when it may
+// be published. requested: the bits the copy was made with. lock: given by the named way,
+// which closes its file first to see the errors some file systems report only then, and
+// keeps the lock in this second descriptor.
+std::optional<CopyOutcome> WriteOneVersion(UniqueFd& output, mode_t requested, int input,
+                                           const struct stat& status, CopyProgress& progress,
+                                           const std::string& destination, CopySession& session,
+                                           UniqueFd* lock) {
+    int error = StatusOfNewPart(output.Get(), destination, requested, session);
+    if (error == 0) error = FillPartFile(output.Get(), input, status, progress, session);
+    if (error == ECANCELED) return CopyOutcome{false, "cancelled"};
+    if (error == 0 && lock != nullptr) error = CloseKeepingLock(output, *lock);
+    if (error != 0) return Failure(error);
+    if (ChangedSince(input, status)) return CopyOutcome{false, "changed while copied"};
+    return std::nullopt;
+}
+
+// No one can open an unnamed file, so it may be made with the copy's bits at once, which
+// spares changing them; the set-ID bits wait until owner and group are known.
+mode_t UnnamedFileMode(const struct stat& source) {
+    if ((source.st_mode & (S_ISUID | S_ISGID)) != 0) return 0600;
+    return source.st_mode & 0777;
+}
+
+// Publishes the open unnamed file under target's name: 0 or the reason. Linking by the
+// descriptor alone needs a recent kernel or privilege; the name under /proc needs neither.
+int LinkOpenFile(int file, const NativeLocation& target, CopySession& session) {
+    if (session.linksByDescriptor) {
+        if (linkat(file, "", target.Folder(), target.Name(), AT_EMPTY_PATH) == 0) return 0;
+        if (errno != ENOENT && errno != EPERM) return errno;
+        session.linksByDescriptor = false;
+    }
+    const std::string self = "/proc/self/fd/" + std::to_string(file);
+    return linkat(AT_FDCWD, self.c_str(), target.Folder(), target.Name(), AT_SYMLINK_FOLLOW) == 0
+               ? 0
+               : errno;
+}
+
 // What a volume or a system without unnamed files answers (EISDIR: a kernel that reads the
 // flag as O_DIRECTORY).
 bool UnnamedFilesUnsupported(int error) {
@@ -181,63 +236,92 @@ bool UnnamedFilesUnsupported(int error) {
 // A file new at the destination is written unnamed (O_TMPFILE) and linked in once whole:
 // there is no temporary name to make, lock, rename or sweep, and a crash leaves nothing
 // behind. Empty when the volume or the system cannot do it; the named way then follows.
-std::optional<CopyOutcome> CopyAsNewFile(const NativeLocation& target, int input,
+// openFolder: target's folder is an open descriptor the pool may make files in ahead.
+std::optional<CopyOutcome> CopyAsNewFile(const NativeLocation& target, bool openFolder, int input,
                                          const struct stat& status, CopyProgress& progress,
                                          const std::string& destination, CopySession& session) {
-    const std::string folder = target.Sibling(".");
-    const UniqueFd output(
-        openat(target.Folder(), folder.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600));
+    mode_t requested = UnnamedFileMode(status);
+    UniqueFd output;
+    if (openFolder && session.dearFiles) {
+        ReadyFile ready = session.ahead.Take(
+            target.Folder(), destination.substr(0, destination.rfind('/') + 1), requested);
+        if (ready.file.Valid()) {
+            output = std::move(ready.file);
+            requested = ready.mode;  // the bits are set right after the data
+            session.dearFiles = ready.dear;
+        }
+    }
+    if (!output.Valid()) {
+        const std::string folder = target.Sibling(".");
+        const auto start = std::chrono::steady_clock::now();
+        output.Reset(
+            openat(target.Folder(), folder.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, requested));
+        session.dearFiles = IsDearToMake(std::chrono::steady_clock::now() - start);
+    }
     if (!output.Valid()) {
         if (UnnamedFilesUnsupported(errno)) session.unnamedFiles = false;
         return std::nullopt;
     }
-    int error = StatusOfNewPart(output.Get(), destination, session);
-    if (error == 0) error = FillPartFile(output.Get(), input, status, progress, session);
-    if (error == ECANCELED) return CopyOutcome{false, "cancelled"};
-    if (error != 0) return Failure(error);
-    if (ChangedSince(input, status)) return CopyOutcome{false, "changed while copied"};
-    // Linking a descriptor by its name under /proc needs no privilege, unlike AT_EMPTY_PATH.
-    const std::string self = "/proc/self/fd/" + std::to_string(output.Get());
-    if (linkat(AT_FDCWD, self.c_str(), target.Folder(), target.Name(), AT_SYMLINK_FOLLOW) == 0) {
-        return CopyOutcome{};
+    if (auto failed = WriteOneVersion(output, requested, input, status, progress, destination,
+                                      session, nullptr)) {
+        return failed;
     }
-    if (errno == EEXIST) return Failure(errno);  // another writer made it meanwhile
+    const int error = LinkOpenFile(output.Get(), target, session);
+    if (error == 0) return CopyOutcome{};
+    // Another writer made it meanwhile: kept. A link there is replaced the named way.
+    if (error == EEXIST) return HoldsLink(target) ? std::nullopt : std::optional(Failure(error));
     // No /proc, or a rule against such links: the named way copies it, now and from now on.
     session.unnamedFiles = false;
     return std::nullopt;
 }
 
+// The named way: a hidden, locked temporary file renamed over the old copy. freeName: the
+// name was free a moment ago and must still be.
+CopyOutcome CopyThroughPartFile(const NativeLocation& target, int input, const struct stat& status,
+                                CopyProgress& progress, const std::string& destination,
+                                CopySession& session, bool freeName) {
+    PartFile part(target, target.BaseName());
+    UniqueFd output(part.Create());
+    if (!output.Valid()) return Failure(errno);
+    UniqueFd lock;
+    if (auto failed =
+            WriteOneVersion(output, 0600, input, status, progress, destination, session, &lock)) {
+        return *failed;
+    }
+    if (const int renamed = part.Publish(freeName); renamed != 0) return Failure(renamed);
+    return {};
+}
+
 }  // namespace
 
 CopyOutcome CopyNativeFile(const std::string& source, const std::string& destination,
-                           CopyProgress& progress, CopySession& session) {
+                           CopyProgress& progress, CopySession& session, DestinationHint hint) {
     struct stat status {};
     CopyOutcome failure;
     const UniqueFd input(OpenRegularSource(source, status, failure));
     if (!input.Valid()) return failure;
-    const NativeLocation target(destination);
+    TakeUser(session);
+    const NativeLocation target =
+        hint.folder >= 0
+            ? NativeLocation(hint.folder, destination.substr(destination.rfind('/') + 1))
+            : NativeLocation(destination);
+    if (!target.Valid()) return Failure(errno);
     bool exists = false;
-    if (const int error = CheckDestination(target, status, exists); error != 0) {
-        return Failure(error);
+    if (!hint.missing) {
+        if (const int error = CheckDestination(target, status, exists); error != 0) {
+            return Failure(error);
+        }
     }
     if (!exists && session.unnamedFiles) {
-        if (auto done =
-                CopyAsNewFile(target, input.Get(), status, progress, destination, session)) {
+        if (auto done = CopyAsNewFile(target, hint.folder >= 0, input.Get(), status, progress,
+                                      destination, session)) {
             return *done;
         }
     }
-    PartFile part(target, target.BaseName());
-    UniqueFd output(part.Create());
-    if (!output.Valid()) return Failure(errno);
-    int error = StatusOfNewPart(output.Get(), destination, session);
-    if (error == 0) error = FillPartFile(output.Get(), input.Get(), status, progress, session);
-    if (error == ECANCELED) return {false, "cancelled"};
-    UniqueFd lock;
-    if (error == 0) error = CloseKeepingLock(output, lock);
-    if (error != 0) return Failure(error);
-    if (ChangedSince(input.Get(), status)) return {false, "changed while copied"};
-    if (const int renamed = part.Publish(); renamed != 0) return Failure(renamed);
-    return {};
+    // The status call follows links, so a free name may hold one that leads nowhere.
+    const bool freeName = hint.missing && !HoldsLink(target);
+    return CopyThroughPartFile(target, input.Get(), status, progress, destination, session,
+                               freeName);
 }
 
 }  // namespace zarvik3

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 
 #include <string>
+#include <utility>
 
 #include "platform/posix/unique_fd.h"
 
@@ -14,10 +15,12 @@ namespace zarvik3 {
 class NativeLocation {
   public:
     explicit NativeLocation(const std::string& path);
+    // A name inside a folder already open; the descriptor stays the caller's.
+    NativeLocation(int folder, std::string name) : borrowed_(folder), name_(std::move(name)) {}
 
     // False when a folder on the way could not be opened; errno tells why.
     bool Valid() const { return valid_; }
-    int Folder() const { return folder_.Valid() ? folder_.Get() : AT_FDCWD; }
+    int Folder() const { return folder_.Valid() ? folder_.Get() : borrowed_; }
     const char* Name() const { return name_.c_str(); }
     // The last name of the path alone.
     std::string BaseName() const { return name_.substr(prefix_); }
@@ -26,6 +29,7 @@ class NativeLocation {
 
   private:
     UniqueFd folder_;
+    int borrowed_ = AT_FDCWD;
     std::string name_;
     std::size_t prefix_ = 0;  // length of the folder part Name() still holds
     bool valid_ = true;

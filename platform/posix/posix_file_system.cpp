@@ -98,6 +98,7 @@ PosixFileSystem::PosixFileSystem(const DriveMap& drives)
     : PosixFileSystem(std::make_shared<const DriveMap>(drives)) {}
 
 void PosixFileSystem::Refresh() {
+    copies_.Restart();      // a run is made by the user it runs as
     ForgetVisitedFolder();  // the drive letters may name other volumes now
     tzset();                // the system's zone may have been set anew since the last run
     utcOffset_ = CurrentUtcOffset();
@@ -150,7 +151,15 @@ DestinationState PosixFileSystem::StateOf(const std::string& path) {
     DestinationState state;
     std::optional<std::string> native;
     std::optional<struct stat> status;
-    if (const auto name = NameInVisitedFolder(path)) {
+    errno = 0;
+    const auto name = NameInVisitedFolder(path);
+    if (name && visitedFolderMadeNow_) {
+        // Nothing was there when the walk had the folder made; a file another writer has put
+        // there since is kept, as the copy is linked in only under a free name.
+        missingTarget_ = path;
+        return state;
+    }
+    if (name) {
         // The walk asks for every file of the folder it visits: spare each the mapping of
         // its whole folder text.
         struct stat found {};
@@ -161,6 +170,7 @@ DestinationState PosixFileSystem::StateOf(const std::string& path) {
         native = Native(path);
         if (native) status = StatusInVisitedFolder(*native);
     }
+    missingTarget_ = !status && errno == ENOENT ? path : std::string();
     if (!status || S_ISDIR(status->st_mode)) return state;
     state.stamp = StampOfNativeTime(status->st_mtim.tv_sec, utcOffset_);
     state.fineTime = {status->st_mtim.tv_sec, status->st_mtim.tv_nsec};
@@ -190,6 +200,7 @@ std::optional<std::string_view> PosixFileSystem::NameInVisitedFolder(
 
 void PosixFileSystem::ForgetVisitedFolder() {
     visitedFolder_.Reset();
+    visitedFolderMadeNow_ = false;
     visitedPath_.clear();
     visitedText_.clear();
 }
@@ -230,8 +241,14 @@ CopyOutcome PosixFileSystem::CreateDirectory(const std::string& path, const std:
     const auto native = Native(path);
     if (!native) return {false, kNotMapped};
     const auto model = like.empty() ? std::nullopt : StatusOf(Native(like));
-    return Outcome(
-        MakeFolderLike(*native, model && S_ISDIR(model->st_mode) ? model : std::nullopt));
+    const int error =
+        MakeFolderLike(*native, model && S_ISDIR(model->st_mode) ? model : std::nullopt);
+    // The walk asks next for the files of the folder it has just had made.
+    if (error == 0 && *native == visitedPath_ && !visitedFolder_.Valid()) {
+        visitedFolder_.Reset(OpenFolder(*native));
+        visitedFolderMadeNow_ = visitedFolder_.Valid();
+    }
+    return Outcome(error);
 }
 
 CopyOutcome PosixFileSystem::CopyFile(const std::string& source, const std::string& destination,
@@ -239,13 +256,19 @@ CopyOutcome PosixFileSystem::CopyFile(const std::string& source, const std::stri
     const auto from = Native(source);
     const auto to = Native(destination);
     if (!from || !to) return {false, kNotMapped};
-    return CopyNativeFile(*from, *to, progress, copies_);
+    DestinationHint hint;
+    hint.missing = destination == missingTarget_;
+    missingTarget_.clear();
+    // Within the visited folder the kernel need not walk the whole path again.
+    if (NameInVisitedFolder(destination)) hint.folder = visitedFolder_.Get();
+    return CopyNativeFile(*from, *to, progress, copies_, hint);
 }
 
 void PosixFileSystem::SweepLeftovers(const std::string& folder) {
     const auto native = Native(folder);
     if (!native) return;
     visitedFolder_.Reset(OpenFolder(*native));
+    visitedFolderMadeNow_ = false;
     visitedPath_ = *native;
     visitedText_ = folder;
     if (!visitedText_.ends_with('\\')) visitedText_ += '\\';

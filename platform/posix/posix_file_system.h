@@ -54,7 +54,10 @@ class PosixFileSystem : public FileSystem {
     // The destination folder the walk visits now, held open while it is there.
     UniqueFd visitedFolder_;
     std::string visitedPath_;
-    std::string visitedText_;  // its folder text, ending in a backslash
+    std::string visitedText_;            // its folder text, ending in a backslash
+    bool visitedFolderMadeNow_ = false;  // made by this visit, so empty but for its copies
+    // The folder text of the last name StateOf found missing, for the copy that follows.
+    std::string missingTarget_;
 };
 
 }  // namespace zarvik3

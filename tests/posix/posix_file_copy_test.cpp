@@ -6,7 +6,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <filesystem>
 #include <string>
+#include <utility>
 
 #include "platform/part_file_name.h"
 #include "support/temp_drive.h"
@@ -74,6 +76,26 @@ TEST_F(PosixFileCopy, RefusalsTellTheSystemsReasonAndFifosAreNoFiles) {
     EXPECT_EQ(Copy("missing", "dst").reason, "No such file or directory");
     EXPECT_FALSE(Copy("fifo", "dst").ok);  // and does not wait for a writer
     EXPECT_FALSE(drive.tree.Exists("dst"));
+}
+
+// The walk asks, then copies: a file another writer puts there in between is kept, in a
+// folder the walk has just had made as well as in one it only looked into.
+TEST_F(PosixFileCopy, AFileMadeMeanwhileIsNeverReplaced) {
+    drive.tree.Write("src", "ours");
+    drive.fs.SweepLeftovers(TempDrive::Text("made"));  // the walk visits a folder not there yet
+    ASSERT_TRUE(drive.fs.CreateDirectory(TempDrive::Text("made"), "").ok);
+    for (const auto& [text, path] : {std::pair{"made\\new", "made/new"}, std::pair{"top", "top"}}) {
+        ASSERT_EQ(drive.fs.StateOf(TempDrive::Text(text)).stamp, kNoFile);
+        drive.tree.Write(path, "theirs");
+        EXPECT_EQ(Copy("src", text).reason, "File exists");
+        EXPECT_EQ(drive.tree.Read(path), "theirs");
+    }
+    // A link that leads nowhere reads as no file, and the copy takes its place.
+    ASSERT_EQ(symlink("nowhere", drive.tree.Path("link").c_str()), 0);
+    ASSERT_EQ(drive.fs.StateOf(TempDrive::Text("link")).stamp, kNoFile);
+    ASSERT_TRUE(Copy("src", "link").ok);
+    EXPECT_EQ(drive.tree.Read("link"), "ours");
+    EXPECT_FALSE(std::filesystem::is_symlink(drive.tree.Path("link")));
 }
 
 // Stands still at the first question, so the parent can kill the copy mid-way.
@@ -159,6 +181,7 @@ TEST_F(PosixFileCopy, SetIdBitsStayOnlyWithTheSourceOwner) {
     if (child == 0) {
         CountingProgress quiet;
         if (setgid(kOtherUser) != 0 || setuid(kOtherUser) != 0) _exit(3);
+        drive.fs.Refresh();  // a run starts as the user it runs as
         _exit(drive.fs.CopyFile("D:\\tool", "D:\\as-user", quiet).ok ? 0 : 1);
     }
     int status = 0;
