@@ -48,6 +48,15 @@ ssize_t CopyThroughBuffer(int source, int target, off_t offset, std::vector<char
     return got;
 }
 
+// Starts writing a large chunk to the disk while the next one is copied, so that the sync
+// at the end of the run finds little left to write; small files are left to that sync,
+// which writes them in one go.
+void WriteBehind(int target, off_t offset, ssize_t moved) {
+    if (moved >= kWriteBehindFrom) {
+        (void)!sync_file_range(target, offset, moved, SYNC_FILE_RANGE_WRITE);
+    }
+}
+
 class DataCopier {
   public:
     // Copies the bytes from begin to end (end 0: to the real end of the source).
@@ -70,7 +79,10 @@ class DataCopier {
         chunk_ = NextChunkSize(chunk_, std::chrono::steady_clock::now() - start);
         return moved;
     }
-    void Advance(ssize_t moved) { offset_ += moved; }
+    void Advance(ssize_t moved) {
+        WriteBehind(target_, offset_, moved);
+        offset_ += moved;
+    }
     // The size seen when the copy began is taken as the end, which saves a call per file;
     // a file that claims no size (as some pseudo files do) is read to its real end.
     bool Done() const { return size_ > 0 && offset_ >= size_; }
@@ -95,23 +107,12 @@ class DataCopier {
 
 namespace {
 
-// Starts writing a large chunk to the disk while the next one is copied, so that the sync
-// at the end of the run finds little left to write; small files are left to that sync,
-// which writes them in one go.
-void WriteBehind(int target, off_t offset, ssize_t moved) {
-    if (moved >= kWriteBehindFrom) {
-        (void)!sync_file_range(target, offset, moved, SYNC_FILE_RANGE_WRITE);
-    }
-}
-
 int CopyRange(int source, int target, off_t begin, off_t end, CopyProgress& progress) {
     DataCopier copier(source, target, begin, end);
-    for (off_t offset = begin;;) {
+    for (;;) {
         const ssize_t moved = copier.Step();
         if (moved < 0) return errno;
         if (moved == 0) return 0;
-        WriteBehind(target, offset, moved);
-        offset += moved;
         copier.Advance(moved);
         if (copier.Done()) return 0;
         if (!progress.KeepGoing()) return ECANCELED;

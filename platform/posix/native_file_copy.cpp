@@ -134,19 +134,16 @@ int TakeOverOwnerAndMode(int part, const struct stat& made, const struct stat& s
     return fchmod(part, mode) == 0 ? 0 : errno;
 }
 
-// The user and group the copies of this run are made by.
+// Whether the copies of this run are made by root.
 void TakeUser(CopySession& session) {
     if (session.userKnown) return;
-    session.user = geteuid();
-    session.group = getegid();
+    session.asRoot = geteuid() == 0;
     session.userKnown = true;
 }
 
-// The status of a temporary file just made in destination's folder with the bits requested,
-// taken once per folder and bits.
-int StatusOfNewPart(int part, const std::string& destination, mode_t requested,
-                    CopySession& session) {
-    const std::string folder = destination.substr(0, destination.rfind('/') + 1);
+// The status of a temporary file just made in folder with the bits requested, taken once
+// per folder and bits.
+int StatusOfNewPart(int part, const std::string& folder, mode_t requested, CopySession& session) {
     if (folder == session.lastFolder && requested == session.lastRequested) return 0;
     if (fstat(part, &session.lastPart) != 0) return errno;
     session.lastFolder = folder;
@@ -165,7 +162,7 @@ int FillPartFile(int part, int source, const struct stat& status, CopyProgress& 
                  const CopySession& session) {
     const int error = CopyFileData(source, part, status.st_size, progress, IsSparse(status));
     if (error != 0) return error;
-    if (const int owner = TakeOverOwnerAndMode(part, session.lastPart, status, session.user == 0);
+    if (const int owner = TakeOverOwnerAndMode(part, session.lastPart, status, session.asRoot);
         owner != 0) {
         return owner;
     }
@@ -190,14 +187,15 @@ int CloseKeepingLock(UniqueFd& part, UniqueFd& lock) {
 }
 
 // Writes the copy whole and checks that it holds one version of the source; empty when it may
-// be published. requested: the bits the copy was made with. lock: given by the named way,
+// be published. folder: the destination's, ending in '/'. requested: the bits the copy was
+// made with. lock: given by the named way,
 // which closes its file first to see the errors some file systems report only then, and
 // keeps the lock in this second descriptor.
 std::optional<CopyOutcome> WriteOneVersion(UniqueFd& output, mode_t requested, int input,
                                            const struct stat& status, CopyProgress& progress,
-                                           const std::string& destination, CopySession& session,
+                                           const std::string& folder, CopySession& session,
                                            UniqueFd* lock) {
-    int error = StatusOfNewPart(output.Get(), destination, requested, session);
+    int error = StatusOfNewPart(output.Get(), folder, requested, session);
     if (error == 0) error = FillPartFile(output.Get(), input, status, progress, session);
     if (error == ECANCELED) return CopyOutcome{false, "cancelled"};
     if (error == 0 && lock != nullptr) error = CloseKeepingLock(output, *lock);
@@ -239,12 +237,11 @@ bool UnnamedFilesUnsupported(int error) {
 // openFolder: target's folder is an open descriptor the pool may make files in ahead.
 std::optional<CopyOutcome> CopyAsNewFile(const NativeLocation& target, bool openFolder, int input,
                                          const struct stat& status, CopyProgress& progress,
-                                         const std::string& destination, CopySession& session) {
+                                         const std::string& folder, CopySession& session) {
     mode_t requested = UnnamedFileMode(status);
     UniqueFd output;
     if (openFolder && session.dearFiles) {
-        ReadyFile ready = session.ahead.Take(
-            target.Folder(), destination.substr(0, destination.rfind('/') + 1), requested);
+        ReadyFile ready = session.ahead.Take(target.Folder(), folder, requested);
         if (ready.file.Valid()) {
             output = std::move(ready.file);
             requested = ready.mode;  // the bits are set right after the data
@@ -252,18 +249,18 @@ std::optional<CopyOutcome> CopyAsNewFile(const NativeLocation& target, bool open
         }
     }
     if (!output.Valid()) {
-        const std::string folder = target.Sibling(".");
+        const std::string here = target.Sibling(".");
         const auto start = std::chrono::steady_clock::now();
         output.Reset(
-            openat(target.Folder(), folder.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, requested));
+            openat(target.Folder(), here.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, requested));
         session.dearFiles = IsDearToMake(std::chrono::steady_clock::now() - start);
     }
     if (!output.Valid()) {
         if (UnnamedFilesUnsupported(errno)) session.unnamedFiles = false;
         return std::nullopt;
     }
-    if (auto failed = WriteOneVersion(output, requested, input, status, progress, destination,
-                                      session, nullptr)) {
+    if (auto failed =
+            WriteOneVersion(output, requested, input, status, progress, folder, session, nullptr)) {
         return failed;
     }
     const int error = LinkOpenFile(output.Get(), target, session);
@@ -278,14 +275,14 @@ std::optional<CopyOutcome> CopyAsNewFile(const NativeLocation& target, bool open
 // The named way: a hidden, locked temporary file renamed over the old copy. freeName: the
 // name was free a moment ago and must still be.
 CopyOutcome CopyThroughPartFile(const NativeLocation& target, int input, const struct stat& status,
-                                CopyProgress& progress, const std::string& destination,
+                                CopyProgress& progress, const std::string& folder,
                                 CopySession& session, bool freeName) {
     PartFile part(target, target.BaseName());
     UniqueFd output(part.Create());
     if (!output.Valid()) return Failure(errno);
     UniqueFd lock;
     if (auto failed =
-            WriteOneVersion(output, 0600, input, status, progress, destination, session, &lock)) {
+            WriteOneVersion(output, 0600, input, status, progress, folder, session, &lock)) {
         return *failed;
     }
     if (const int renamed = part.Publish(freeName); renamed != 0) return Failure(renamed);
@@ -301,10 +298,11 @@ CopyOutcome CopyNativeFile(const std::string& source, const std::string& destina
     const UniqueFd input(OpenRegularSource(source, status, failure));
     if (!input.Valid()) return failure;
     TakeUser(session);
-    const NativeLocation target =
-        hint.folder >= 0
-            ? NativeLocation(hint.folder, destination.substr(destination.rfind('/') + 1))
-            : NativeLocation(destination);
+    const std::size_t slash = destination.rfind('/');
+    const std::string folder = destination.substr(0, slash + 1);
+    const NativeLocation target = hint.folder >= 0
+                                      ? NativeLocation(hint.folder, destination.substr(slash + 1))
+                                      : NativeLocation(destination);
     if (!target.Valid()) return Failure(errno);
     bool exists = false;
     if (!hint.missing) {
@@ -314,14 +312,13 @@ CopyOutcome CopyNativeFile(const std::string& source, const std::string& destina
     }
     if (!exists && session.unnamedFiles) {
         if (auto done = CopyAsNewFile(target, hint.folder >= 0, input.Get(), status, progress,
-                                      destination, session)) {
+                                      folder, session)) {
             return *done;
         }
     }
     // The status call follows links, so a free name may hold one that leads nowhere.
     const bool freeName = hint.missing && !HoldsLink(target);
-    return CopyThroughPartFile(target, input.Get(), status, progress, destination, session,
-                               freeName);
+    return CopyThroughPartFile(target, input.Get(), status, progress, folder, session, freeName);
 }
 
 }  // namespace zarvik3

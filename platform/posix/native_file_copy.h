@@ -13,10 +13,9 @@ namespace zarvik3 {
 // What the copies of one file system carry from one file to the next.
 struct CopySession {
     WrittenVolumes written;
-    // The user and group the copies run as, taken at a run's first copy.
+    // Whether the copies run as root, taken at a run's first copy.
     bool userKnown = false;
-    uid_t user = 0;
-    gid_t group = 0;
+    bool asRoot = false;
     // The destination folder of the last copy, the bits its temporary file was asked for and
     // the status it had when made: each file made there with the same bits in the same run
     // has the same volume, owner, group and bits, so one status call per folder tells them.
