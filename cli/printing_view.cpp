@@ -20,20 +20,31 @@ void PrintingView::ClearList() {
     lines_ = failed_ = 0;
 }
 
-void PrintingView::AppendLine(const std::string& line) {
+std::size_t PrintingView::AppendLine(const std::string& line) {
     FlushPending();
     pending_ = line;
     hasPending_ = true;
     ++lines_;
+    return numbered_++;
 }
 
 void PrintingView::MarkLastLineFailed(const std::string& suffix) {
     if (!hasPending_) return;
     hasPending_ = false;
+    PrintFailed(pending_, suffix);
+}
+
+void PrintingView::MarkLineFailed(std::size_t line, const std::string& text,
+                                  const std::string& suffix) {
+    if (hasPending_ && line + 1 == numbered_) return MarkLastLineFailed(suffix);
+    PrintFailed(text, suffix);
+}
+
+void PrintingView::PrintFailed(const std::string& line, const std::string& suffix) {
     ++failed_;
     // Standard output first, so that a terminal shows both streams in the run's order.
     out_.flush();
-    err_ << pending_ << suffix << '\n';
+    err_ << line << suffix << '\n';
 }
 
 void PrintingView::FlushPending() {

@@ -11,9 +11,10 @@
 
 namespace zarvik3::cli {
 
-// The copy run's view on a terminal or a log. A list line is printed once its outcome is
-// known (the engine marks a failure on the newest line only): FAILED lines go to standard
-// error, the others to standard output when listing is asked for. Lines are counted, not
+// The copy run's view on a terminal or a log. A list line is printed once the next one comes,
+// so that a failure marked on the newest line prints it once: FAILED lines go to standard
+// error, the others to standard output when listing is asked for. A copy that fails later,
+// when it is named, is printed as FAILED then. Lines are counted, not
 // kept, so memory stays flat however many files are copied.
 class PrintingView : public CopyView {
   public:
@@ -28,8 +29,10 @@ class PrintingView : public CopyView {
     void SetFromText(const std::string& text) override { from_ = text; }
 
     void ClearList() override;
-    void AppendLine(const std::string& line) override;
+    std::size_t AppendLine(const std::string& line) override;
     void MarkLastLineFailed(const std::string& suffix) override;
+    void MarkLineFailed(std::size_t line, const std::string& text,
+                        const std::string& suffix) override;
     std::size_t LineCount() override { return lines_; }
     std::size_t FailedLineCount() override { return failed_; }
 
@@ -52,6 +55,7 @@ class PrintingView : public CopyView {
 
   private:
     void FlushPending();
+    void PrintFailed(const std::string& line, const std::string& suffix);
 
     const Options& options_;
     ProcessValues& values_;
@@ -62,6 +66,7 @@ class PrintingView : public CopyView {
     std::string pending_;  // the newest list line, its outcome not yet known
     bool hasPending_ = false;
     std::size_t lines_ = 0;
+    std::size_t numbered_ = 0;  // lines ever appended; the newest is numbered_ - 1
     std::size_t failed_ = 0;
     std::string status_;
     bool endedByMessage_ = false;

@@ -84,7 +84,13 @@ void CopyRun::btCopyClick() {
         EnsureTrailingBackslash(from);
         view_.SetFromText(from);
     }
-    walk_.FileSearch(from, view_.MaskText(), view_.IncludeSubfolders());
+    try {
+        walk_.FileSearch(from, view_.MaskText(), view_.IncludeSubfolders());
+    } catch (...) {
+        // The copies made before the error are whole: they keep their names.
+        walk_.Flush();
+        throw;
+    }
     FlushCopies();
     ShowSummary();
     if (values_.TotalKB > 0) view_.RecordLastCopy();
@@ -123,7 +129,7 @@ bool CopyRun::DiskInDrive(char letter) {
 
 // A run that says done has its copies on the disk, not only in the cache.
 void CopyRun::FlushCopies() {
-    const CopyOutcome flushed = fs_.Flush();
+    const CopyOutcome flushed = walk_.Flush();
     if (flushed.ok) return;
     view_.AppendLine(view_.ToText());
     view_.MarkLastLineFailed("   FAILED: not written to the disk: " + flushed.reason);

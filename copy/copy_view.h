@@ -19,10 +19,15 @@ class CopyView {
     virtual void SetFromText(const std::string& text) = 0;
 
     virtual void ClearList() = 0;
-    // Appends a line and brings it into view.
-    virtual void AppendLine(const std::string& line) = 0;
+    // Appends a line and brings it into view; the number returned names that line from then
+    // on, and no other.
+    virtual std::size_t AppendLine(const std::string& line) = 0;
     // Appends text to the newest line and counts it as failed, if that line is still listed.
     virtual void MarkLastLineFailed(const std::string& suffix) = 0;
+    // The same for an earlier line, if it is still listed; text is that line as appended,
+    // for a face that shows a failure apart from the list.
+    virtual void MarkLineFailed(std::size_t line, const std::string& text,
+                                const std::string& suffix) = 0;
     virtual std::size_t LineCount() = 0;
     virtual std::size_t FailedLineCount() = 0;
 

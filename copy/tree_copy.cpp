@@ -6,6 +6,7 @@
 #include "copy/copy_decision.h"
 #include "copy/exclusions.h"
 #include "copy/pumping_progress.h"
+#include "copy/staged_lines.h"
 #include "platform/file_stamp.h"
 #include "text/date_time_text.h"
 #include "text/text_helpers.h"
@@ -18,11 +19,12 @@ constexpr const char* kBackslashReason = "   FAILED: name holds a backslash";
 
 struct WalkState {
     WalkState(FileSystem& fs, CopyView& view, ProcessValues& values,
-              const LocaleDateSettings& locale, std::size_t rootLength)
+              const LocaleDateSettings& locale, StagedLines& staged, std::size_t rootLength)
         : fs(fs),
           view(view),
           values(values),
           locale(locale),
+          staged(staged),
           rootLength(rootLength),
           progress(view, values) {}
 
@@ -30,6 +32,7 @@ struct WalkState {
     CopyView& view;
     ProcessValues& values;
     const LocaleDateSettings& locale;
+    StagedLines& staged;
     // Taken once, so an edit of the From text during the run cannot shift relative paths.
     std::size_t rootLength;
     // The last destination folder known to exist: spares a test per file in a new folder.
@@ -101,8 +104,8 @@ bool HoldsData(const DirEntry& entry) {
     return (entry.attributes & (kAttrSystem | kAttrDirectory)) == 0;
 }
 
-void AppendListLine(WalkState& walk, const std::string& target, FileStamp time) {
-    walk.view.AppendLine(target + "   " + FormatDateTimeText(StampToDateTime(time), walk.locale));
+std::string ListLine(const WalkState& walk, const std::string& target, FileStamp time) {
+    return target + "   " + FormatDateTimeText(StampToDateTime(time), walk.locale);
 }
 
 // Missing destination folders take the bits of the source folders they copy.
@@ -117,17 +120,22 @@ CopyOutcome EnsureFolder(WalkState& walk, const Folder& folder) {
 }
 
 void CopyOne(WalkState& walk, const std::string& source, const std::string& target,
-             std::uint64_t size) {
+             std::uint64_t size, std::size_t line, std::string text) {
     walk.progress.Reset();
     const CopyOutcome outcome = walk.fs.CopyFile(source, target, walk.progress);
     if (outcome.ok) {
-        walk.values.TotalKB += static_cast<std::int64_t>(size / 1000);
+        const auto kb = static_cast<std::int64_t>(size / 1000);
+        walk.values.TotalKB += kb;
+        if (outcome.staged) walk.staged.Add(target, line, std::move(text), kb);
+        // This copy and those staged before may have been named meanwhile.
+        walk.staged.Settle();
         return;
     }
     walk.knownFolder.clear();  // the folder may have gone; test it again next time
     std::string reason = walk.progress.Stopped() ? "cancelled" : outcome.reason;
     if (reason.empty()) reason = "copy failed";
     walk.view.MarkLastLineFailed("   FAILED: " + reason);
+    walk.staged.Settle();
 }
 
 void HandleFile(WalkState& walk, const Folder& folder, const DirEntry& entry) {
@@ -135,16 +143,17 @@ void HandleFile(WalkState& walk, const Folder& folder, const DirEntry& entry) {
     if (folder.exclusions.Excludes(entry.name)) return;
     const std::string target = folder.destination + entry.name;
     if (HoldsBackslash(entry.name)) {
-        AppendListLine(walk, target, entry.time);
+        walk.view.AppendLine(ListLine(walk, target, entry.time));
         walk.view.MarkLastLineFailed(kBackslashReason);
         return;
     }
     const DestinationState state = walk.fs.StateOf(target);
     if (!NeedsCopy(entry, state)) return;
     const CopyOutcome made = state.stamp == kNoFile ? EnsureFolder(walk, folder) : CopyOutcome{};
-    AppendListLine(walk, target, entry.time);
+    std::string text = ListLine(walk, target, entry.time);
+    const std::size_t line = walk.view.AppendLine(text);
     if (!made.ok) return walk.view.MarkLastLineFailed("   FAILED: " + made.reason);
-    CopyOne(walk, folder.source + entry.name, target, entry.size);
+    CopyOne(walk, folder.source + entry.name, target, entry.size, line, std::move(text));
 }
 
 bool IsWalkable(const DirEntry& entry) {
@@ -162,13 +171,19 @@ struct TreeCopy::Walk : WalkState {
 
 TreeCopy::TreeCopy(FileSystem& fs, CopyView& view, ProcessValues& values,
                    const LocaleDateSettings& locale)
-    : fs_(fs), view_(view), values_(values), locale_(locale) {}
+    : fs_(fs), view_(view), values_(values), locale_(locale), staged_(fs, view, values) {}
 
 void TreeCopy::FileSearch(const std::string& pathName, const std::string& mask,
                           bool includeSubfolders) {
     values_.CancelRequested = false;
-    Walk walk(fs_, view_, values_, locale_, view_.FromText().size());
+    Walk walk(fs_, view_, values_, locale_, staged_, view_.FromText().size());
     Visit(pathName, mask, includeSubfolders, walk);
+}
+
+CopyOutcome TreeCopy::Flush() {
+    const CopyOutcome flushed = fs_.Flush();
+    staged_.Settle();
+    return flushed;
 }
 
 void TreeCopy::Visit(const std::string& pathName, const std::string& mask, bool includeSubfolders,

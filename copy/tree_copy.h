@@ -5,6 +5,7 @@
 
 #include "copy/copy_view.h"
 #include "copy/process_values.h"
+#include "copy/staged_lines.h"
 #include "platform/file_system.h"
 #include "text/locale_date_settings.h"
 
@@ -19,6 +20,9 @@ class TreeCopy {
     // Entry point: clears CancelRequested, then visits pathName and, when asked, its
     // subfolders depth first.
     void FileSearch(const std::string& pathName, const std::string& mask, bool includeSubfolders);
+    // Has the file system name what the walk left staged and bring the copies to the disk;
+    // a copy that could not be named is marked failed and taken out of the total.
+    CopyOutcome Flush();
 
   private:
     // Per-walk state, fixed when the walk starts.
@@ -30,6 +34,7 @@ class TreeCopy {
     CopyView& view_;
     ProcessValues& values_;
     const LocaleDateSettings& locale_;
+    StagedLines staged_;
 };
 
 }  // namespace zarvik3

@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/file_stamp.h"
 
@@ -45,6 +46,15 @@ struct DestinationState {
 struct CopyOutcome {
     bool ok = true;
     std::string reason;  // why it failed, for a person to read
+    // Written whole but not yet named: it takes its name once its data is on the disk, and
+    // TakeNamed then tells how that went.
+    bool staged = false;
+};
+
+// How the naming of a staged copy ended, by the destination the copy was asked for.
+struct NamedCopy {
+    std::string destination;
+    CopyOutcome outcome;
 };
 
 // What an enumeration must fill in. With KindOnly only the name and the directory, hidden
@@ -108,14 +118,20 @@ class FileSystem {
     virtual CopyOutcome CreateDirectory(const std::string& path, const std::string& like) = 0;
 
     // Replaces the destination atomically, carrying the source's last-write time and
-    // permission bits; on failure or cancel the old destination is left untouched.
+    // permission bits; on failure or cancel the old destination is left untouched. A file
+    // system may stage the copy, so that a batch of copies shares one sync before they
+    // are named.
     virtual CopyOutcome CopyFile(const std::string& source, const std::string& destination,
                                  CopyProgress& progress) = 0;
+
+    // The staged copies named, or failed, since the last call.
+    virtual std::vector<NamedCopy> TakeNamed() { return {}; }
 
     // Removes the program's own temporary files that no copy is writing any more.
     virtual void SweepLeftovers(const std::string& /*folder*/) {}
 
-    // Brings to the disk what the copies since the last call wrote.
+    // Names every staged copy and brings to the disk what the copies since the last call
+    // wrote.
     virtual CopyOutcome Flush() { return {}; }
 
     // True when both name the same existing folder, however they are spelt.

@@ -53,8 +53,10 @@ class TPlimoForm : public QMainWindow, public CopyView {
     bool IncludeSubfolders() override;
     void SetFromText(const std::string& text) override;
     void ClearList() override;
-    void AppendLine(const std::string& line) override;
+    std::size_t AppendLine(const std::string& line) override;
     void MarkLastLineFailed(const std::string& suffix) override;
+    void MarkLineFailed(std::size_t line, const std::string& text,
+                        const std::string& suffix) override;
     std::size_t LineCount() override;
     std::size_t FailedLineCount() override;
     void ShowStatus(const std::string& text) override;

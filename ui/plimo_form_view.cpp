@@ -48,12 +48,17 @@ void TPlimoForm::ClearList() {
     model_->Clear();
 }
 
-void TPlimoForm::AppendLine(const std::string& line) {
-    model_->Append(line);
+std::size_t TPlimoForm::AppendLine(const std::string& line) {
+    return model_->Append(line);
 }
 
 void TPlimoForm::MarkLastLineFailed(const std::string& suffix) {
     model_->MarkLastLineFailed(suffix);
+}
+
+void TPlimoForm::MarkLineFailed(std::size_t line, const std::string& /*text*/,
+                                const std::string& suffix) {
+    model_->MarkLineFailed(line, suffix);
 }
 
 std::size_t TPlimoForm::LineCount() {

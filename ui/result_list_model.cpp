@@ -23,31 +23,41 @@ ResultListModel::ResultListModel(QObject* parent, qint64 batchIntervalMs)
     connect(&flushTimer_, &QTimer::timeout, this, &ResultListModel::Flush);
 }
 
-void ResultListModel::Append(const std::string& line) {
+std::size_t ResultListModel::Append(const std::string& line) {
     lines_.push_back(line);
     failed_.push_back(false);
     newestStillListed_ = true;
     FlushIfDue();
     if (PendingCount() > 0 && !flushTimer_.isActive()) flushTimer_.start();
+    return firstNumber_ + lines_.size() - 1;
 }
 
 void ResultListModel::MarkLastLineFailed(const std::string& suffix) {
     if (!newestStillListed_ || lines_.empty()) return;
-    const std::size_t last = lines_.size() - 1;
-    lines_[last] += suffix;
-    if (!failed_[last]) {
-        failed_[last] = true;
+    MarkRowFailed(lines_.size() - 1, suffix);
+}
+
+void ResultListModel::MarkLineFailed(std::size_t line, const std::string& suffix) {
+    if (line < firstNumber_ || line - firstNumber_ >= lines_.size()) return;
+    MarkRowFailed(line - firstNumber_, suffix);
+}
+
+void ResultListModel::MarkRowFailed(std::size_t row, const std::string& suffix) {
+    lines_[row] += suffix;
+    if (!failed_[row]) {
+        failed_[row] = true;
         ++failedCount_;
     }
-    if (last < shownCount_) {
-        const QModelIndex row = index(static_cast<int>(last));
-        emit dataChanged(row, row, {Qt::DisplayRole});
+    if (row < shownCount_) {
+        const QModelIndex changed = index(static_cast<int>(row));
+        emit dataChanged(changed, changed, {Qt::DisplayRole});
     }
 }
 
 void ResultListModel::Clear() {
     flushTimer_.stop();
     beginResetModel();
+    firstNumber_ += lines_.size();
     lines_.clear();
     failed_.clear();
     shownCount_ = 0;

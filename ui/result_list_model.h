@@ -19,10 +19,13 @@ class ResultListModel : public QAbstractListModel {
     // batchIntervalMs: the shortest time between two batches.
     explicit ResultListModel(QObject* parent = nullptr, qint64 batchIntervalMs = 30);
 
-    void Append(const std::string& line);
+    // The line's number, which names it from then on.
+    std::size_t Append(const std::string& line);
     // Appends suffix to the newest line and counts it as failed, unless the list was
     // emptied since that line was appended.
     void MarkLastLineFailed(const std::string& suffix);
+    // The same for the line of that number, unless the list was emptied since.
+    void MarkLineFailed(std::size_t line, const std::string& suffix);
     void Clear();
 
     std::size_t LineCount();
@@ -42,11 +45,13 @@ class ResultListModel : public QAbstractListModel {
 
   private:
     std::size_t PendingCount() const { return lines_.size() - shownCount_; }
+    void MarkRowFailed(std::size_t row, const std::string& suffix);
 
     std::vector<std::string> lines_;
     std::vector<bool> failed_;  // one bit a line
     std::size_t shownCount_ = 0;
     std::size_t failedCount_ = 0;
+    std::size_t firstNumber_ = 0;  // the number of the first row; a clear moves it on
     bool newestStillListed_ = false;
     QElapsedTimer sinceFlush_;
     qint64 batchIntervalMs_;

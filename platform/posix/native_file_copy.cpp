@@ -26,7 +26,7 @@ CopyOutcome Failure(int error) {
 }
 
 // The temporary file, locked while it is written so that no other run takes it for a
-// leftover; removed unless the copy got as far as renaming it.
+// leftover; removed unless the copy got as far as staging it.
 class PartFile {
   public:
     PartFile(const NativeLocation& folder, const std::string& name)
@@ -54,19 +54,10 @@ class PartFile {
         }
         return -1;
     }
-    // freeName: only under a name nothing holds, where the system can promise that.
-    int Publish(bool freeName) {
-        const int folder = location_.Folder();
-        int done = -1;
-        if (freeName) {
-            done = renameat2(folder, path_.c_str(), folder, location_.Name(), RENAME_NOREPLACE);
-            if (done != 0 && errno != EINVAL && errno != ENOSYS) return errno;
-        }
-        if (done != 0 && renameat(folder, path_.c_str(), folder, location_.Name()) != 0) {
-            return errno;
-        }
+    // Leaves the file to its caller: its name, seen from the folder.
+    std::string Keep() {
         kept_ = true;
-        return 0;
+        return path_;
     }
 
   private:
@@ -112,12 +103,6 @@ int CheckDestination(const NativeLocation& destination, const struct stat& sourc
     // Replacing a file by its own copy gains nothing and, for a hard link, splits it.
     if (status.st_dev == source.st_dev && status.st_ino == source.st_ino) return EBUSY;
     return 0;
-}
-
-bool HoldsLink(const NativeLocation& target) {
-    struct stat status {};
-    return fstatat(target.Folder(), target.Name(), &status, AT_SYMLINK_NOFOLLOW) == 0 &&
-           S_ISLNK(status.st_mode);
 }
 
 // Root keeps the source's owner and group; anyone else makes copies of their own. The
@@ -211,18 +196,47 @@ mode_t UnnamedFileMode(const struct stat& source) {
     return source.st_mode & 0777;
 }
 
-// Publishes the open unnamed file under target's name: 0 or the reason. Linking by the
-// descriptor alone needs a recent kernel or privilege; the name under /proc needs neither.
-int LinkOpenFile(int file, const NativeLocation& target, CopySession& session) {
-    if (session.linksByDescriptor) {
-        if (linkat(file, "", target.Folder(), target.Name(), AT_EMPTY_PATH) == 0) return 0;
-        if (errno != ENOENT && errno != EPERM) return errno;
-        session.linksByDescriptor = false;
+// What one file's copy works with.
+struct CopyJob {
+    const NativeLocation& target;
+    const std::string& folder;  // the destination's, ending in '/'
+    const std::string& reportAs;
+    int input;
+    const struct stat& status;
+    CopyProgress& progress;
+    CopySession& session;
+};
+
+// The destination folder held open for the copies staged there; null where the kernel takes
+// the names from the current folder.
+std::shared_ptr<const UniqueFd> StagingFolder(const CopyJob& job) {
+    CopySession& session = job.session;
+    if (job.target.Folder() == AT_FDCWD) return nullptr;
+    if (!session.stagedFolder || job.folder != session.stagedFolderPath) {
+        session.stagedFolder =
+            std::make_shared<const UniqueFd>(fcntl(job.target.Folder(), F_DUPFD_CLOEXEC, 0));
+        session.stagedFolderPath = job.folder;
     }
-    const std::string self = "/proc/self/fd/" + std::to_string(file);
-    return linkat(AT_FDCWD, self.c_str(), target.Folder(), target.Name(), AT_SYMLINK_FOLLOW) == 0
-               ? 0
-               : errno;
+    return session.stagedFolder;
+}
+
+// Hands a copy written whole to the batch, which names it once its data is on the disk.
+// file: the unnamed file, or the lock of the temporary file partName.
+CopyOutcome Stage(const CopyJob& job, UniqueFd file, std::string partName, bool freeName) {
+    WrittenCopy copy;
+    copy.destination = job.reportAs;
+    copy.file = std::move(file);
+    copy.folder = StagingFolder(job);
+    copy.name = job.target.Name();
+    copy.partName = std::move(partName);
+    copy.freeName = freeName;
+    copy.size = static_cast<std::uint64_t>(job.status.st_size);
+    copy.device = job.session.lastPart.st_dev;
+    job.session.batch.Add(std::move(copy));
+    if (job.session.batch.Full()) job.session.batch.NameAll(job.session.written);
+    CopyOutcome staged;
+    staged.staged = true;
+    return staged;
 }
 
 // What a volume or a system without unnamed files answers (EISDIR: a kernel that reads the
@@ -231,62 +245,56 @@ bool UnnamedFilesUnsupported(int error) {
     return error == EOPNOTSUPP || error == EISDIR || error == EINVAL;
 }
 
-// A file new at the destination is written unnamed (O_TMPFILE) and linked in once whole:
-// there is no temporary name to make, lock, rename or sweep, and a crash leaves nothing
-// behind. Empty when the volume or the system cannot do it; the named way then follows.
-// openFolder: target's folder is an open descriptor the pool may make files in ahead.
-std::optional<CopyOutcome> CopyAsNewFile(const NativeLocation& target, bool openFolder, int input,
-                                         const struct stat& status, CopyProgress& progress,
-                                         const std::string& folder, CopySession& session) {
-    mode_t requested = UnnamedFileMode(status);
-    UniqueFd output;
+// A new unnamed file in the target's folder, made ahead by the pool when making one is dear;
+// requested: the bits asked for, updated to those it was made with.
+UniqueFd MakeUnnamedFile(const CopyJob& job, bool openFolder, mode_t& requested) {
+    CopySession& session = job.session;
     if (openFolder && session.dearFiles) {
-        ReadyFile ready = session.ahead.Take(target.Folder(), folder, requested);
+        ReadyFile ready = session.ahead.Take(job.target.Folder(), job.folder, requested);
         if (ready.file.Valid()) {
-            output = std::move(ready.file);
             requested = ready.mode;  // the bits are set right after the data
             session.dearFiles = ready.dear;
+            return std::move(ready.file);
         }
     }
-    if (!output.Valid()) {
-        const std::string here = target.Sibling(".");
-        const auto start = std::chrono::steady_clock::now();
-        output.Reset(
-            openat(target.Folder(), here.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, requested));
-        session.dearFiles = IsDearToMake(std::chrono::steady_clock::now() - start);
-    }
-    if (!output.Valid()) {
-        if (UnnamedFilesUnsupported(errno)) session.unnamedFiles = false;
-        return std::nullopt;
-    }
-    if (auto failed =
-            WriteOneVersion(output, requested, input, status, progress, folder, session, nullptr)) {
-        return failed;
-    }
-    const int error = LinkOpenFile(output.Get(), target, session);
-    if (error == 0) return CopyOutcome{};
-    // Another writer made it meanwhile: kept. A link there is replaced the named way.
-    if (error == EEXIST) return HoldsLink(target) ? std::nullopt : std::optional(Failure(error));
-    // No /proc, or a rule against such links: the named way copies it, now and from now on.
-    session.unnamedFiles = false;
-    return std::nullopt;
+    const std::string here = job.target.Sibling(".");
+    const auto start = std::chrono::steady_clock::now();
+    UniqueFd made(
+        openat(job.target.Folder(), here.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, requested));
+    session.dearFiles = IsDearToMake(std::chrono::steady_clock::now() - start);
+    return made;
 }
 
-// The named way: a hidden, locked temporary file renamed over the old copy. freeName: the
-// name was free a moment ago and must still be.
-CopyOutcome CopyThroughPartFile(const NativeLocation& target, int input, const struct stat& status,
-                                CopyProgress& progress, const std::string& folder,
-                                CopySession& session, bool freeName) {
-    PartFile part(target, target.BaseName());
+// A file new at the destination is written unnamed (O_TMPFILE) and named once whole: there
+// is no temporary name to make, lock or sweep, and a crash leaves nothing behind. Empty when
+// the volume or the system cannot do it; the named way then follows. openFolder: target's
+// folder is an open descriptor the pool may make files in ahead.
+std::optional<CopyOutcome> CopyAsNewFile(const CopyJob& job, bool openFolder) {
+    mode_t requested = UnnamedFileMode(job.status);
+    UniqueFd output = MakeUnnamedFile(job, openFolder, requested);
+    if (!output.Valid()) {
+        if (UnnamedFilesUnsupported(errno)) job.session.unnamedFiles = false;
+        return std::nullopt;
+    }
+    if (auto failed = WriteOneVersion(output, requested, job.input, job.status, job.progress,
+                                      job.folder, job.session, nullptr)) {
+        return failed;
+    }
+    return Stage(job, std::move(output), {}, true);
+}
+
+// The named way: a hidden, locked temporary file, later renamed over the old copy. freeName:
+// the name was free a moment ago and must still be.
+CopyOutcome CopyThroughPartFile(const CopyJob& job, bool freeName) {
+    PartFile part(job.target, job.target.BaseName());
     UniqueFd output(part.Create());
     if (!output.Valid()) return Failure(errno);
     UniqueFd lock;
-    if (auto failed =
-            WriteOneVersion(output, 0600, input, status, progress, folder, session, &lock)) {
+    if (auto failed = WriteOneVersion(output, 0600, job.input, job.status, job.progress, job.folder,
+                                      job.session, &lock)) {
         return *failed;
     }
-    if (const int renamed = part.Publish(freeName); renamed != 0) return Failure(renamed);
-    return {};
+    return Stage(job, std::move(lock), part.Keep(), freeName);
 }
 
 }  // namespace
@@ -310,15 +318,14 @@ CopyOutcome CopyNativeFile(const std::string& source, const std::string& destina
             return Failure(error);
         }
     }
+    const std::string& reportAs = hint.reportAs.empty() ? destination : hint.reportAs;
+    const CopyJob job{target, folder, reportAs, input.Get(), status, progress, session};
     if (!exists && session.unnamedFiles) {
-        if (auto done = CopyAsNewFile(target, hint.folder >= 0, input.Get(), status, progress,
-                                      folder, session)) {
-            return *done;
-        }
+        if (auto done = CopyAsNewFile(job, hint.folder >= 0)) return *done;
     }
     // The status call follows links, so a free name may hold one that leads nowhere.
-    const bool freeName = hint.missing && !HoldsLink(target);
-    return CopyThroughPartFile(target, input.Get(), status, progress, folder, session, freeName);
+    const bool freeName = hint.missing && !HoldsLink(target.Folder(), target.Name());
+    return CopyThroughPartFile(job, freeName);
 }
 
 }  // namespace zarvik3

@@ -2,9 +2,12 @@
 
 #include <sys/stat.h>
 
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/file_system.h"
+#include "platform/posix/name_batch.h"
 #include "platform/posix/unnamed_file_pool.h"
 #include "platform/posix/written_volumes.h"
 
@@ -24,8 +27,11 @@ struct CopySession {
     struct stat lastPart {};
     // False once the destination turned down an unnamed file, until the run's end.
     bool unnamedFiles = true;
-    // False once linking a file by its descriptor alone was refused, until the run's end.
-    bool linksByDescriptor = true;
+    // Copies written whole, named once their data is on the disk.
+    NameBatch batch;
+    // The destination folder of the last copy staged, held open until its copies are named.
+    std::shared_ptr<const UniqueFd> stagedFolder;
+    std::string stagedFolderPath;
     // Unnamed files made ahead in the open destination folder, while making one is dear.
     UnnamedFilePool ahead;
     bool dearFiles = false;
@@ -35,12 +41,14 @@ struct CopySession {
         lastFolder.clear();
         userKnown = false;
         unnamedFiles = true;
-        linksByDescriptor = true;
+        batch.Clear();
+        stagedFolder.reset();
         ahead.Clear();
         dearFiles = false;
     }
-    // Syncs what was written and ends the run.
+    // Names what is staged, syncs what was written and ends the run.
     int Sync() {
+        batch.NameAll(written);
         Restart();
         return written.SyncAll();
     }
@@ -51,13 +59,16 @@ struct CopySession {
 struct DestinationHint {
     int folder = -1;
     bool missing = false;
+    // What the caller calls the destination, for the outcome of its naming; empty: its path.
+    std::string reportAs;
 };
 
-// Replaces destination (a native path) by a copy of source through a hidden, locked
-// temporary file beside it, carrying permission bits and times (and, for root, owner and
-// group); the old destination survives any failure, and a source that changes while it is
-// copied is not published. The volume written is noted in the session. A name known to be
-// missing is not tested again: the copy is linked in only if the name is still free.
+// Replaces destination (a native path) by a copy of source, written unnamed or into a hidden,
+// locked temporary file beside it, carrying permission bits and times (and, for root, owner
+// and group); the old destination survives any failure, and a source that changes while it
+// is copied is not published. A copy written whole is staged in the session's batch, which
+// names it once its data is on the disk; the volume written is noted in the session. A name
+// known to be missing is not tested again: the copy is named only if the name is still free.
 CopyOutcome CopyNativeFile(const std::string& source, const std::string& destination,
                            CopyProgress& progress, CopySession& session, DestinationHint hint = {});
 

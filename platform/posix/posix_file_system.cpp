@@ -258,6 +258,7 @@ CopyOutcome PosixFileSystem::CopyFile(const std::string& source, const std::stri
     if (!from || !to) return {false, kNotMapped};
     DestinationHint hint;
     hint.missing = destination == missingTarget_;
+    hint.reportAs = destination;
     missingTarget_.clear();
     // Within the visited folder the kernel need not walk the whole path again.
     if (NameInVisitedFolder(destination)) hint.folder = visitedFolder_.Get();
@@ -273,6 +274,10 @@ void PosixFileSystem::SweepLeftovers(const std::string& folder) {
     visitedText_ = folder;
     if (!visitedText_.ends_with('\\')) visitedText_ += '\\';
     if (visitedFolder_.Valid()) zarvik3::SweepLeftovers(visitedFolder_.Get(), IsPartFileName);
+}
+
+std::vector<NamedCopy> PosixFileSystem::TakeNamed() {
+    return copies_.batch.TakeNamed();
 }
 
 CopyOutcome PosixFileSystem::Flush() {

@@ -32,6 +32,7 @@ class PosixFileSystem : public FileSystem {
     CopyOutcome CreateDirectory(const std::string& path, const std::string& like) override;
     CopyOutcome CopyFile(const std::string& source, const std::string& destination,
                          CopyProgress& progress) override;
+    std::vector<NamedCopy> TakeNamed() override;
     void SweepLeftovers(const std::string& folder) override;
     CopyOutcome Flush() override;
     bool SameFolder(const std::string& a, const std::string& b) override;

@@ -9,6 +9,7 @@
 #include "copy/copy_run.h"
 #include "support/copy_fixture.h"
 #include "support/copy_run_fakes.h"
+#include "support/faulty_file_system.h"
 
 namespace zarvik3::test {
 namespace {
@@ -168,6 +169,26 @@ TEST_F(CopyRunTest, FailedCopiesAreNotCountedAsCopied) {
     volume.MakeFolder("dst/bad.txt");
     run.btCopyClick();
     EXPECT_EQ(view.status, "1 files copied, in all  2 KB, 1 failed");
+}
+
+TEST_F(CopyRunTest, CopiesThatCannotBeNamedAreFailedAndNotCounted) {
+    volume.Write("src/a.txt", std::string(2000, 'x'));
+    volume.Write("src/b.txt", std::string(3000, 'x'));
+    volume.Write("src/c.txt", std::string(5000, 'x'));
+    FaultyFileSystem faulty(fs);
+    // Whatever the order, one of the two fails after a later line was listed.
+    faulty.nameOutcome = [](const std::string& destination) -> std::optional<CopyOutcome> {
+        if (destination.ends_with("b.txt")) return std::nullopt;
+        return CopyOutcome{false, "Input/output error"};
+    };
+    CopyRun faultyRun{faulty, fakeDrives, clock, view, values, locale};
+    faultyRun.btCopyClick();
+    EXPECT_EQ(view.status, "1 files copied, in all  3 KB, 2 failed");
+    for (const std::string& line : view.lines) {
+        EXPECT_EQ(line.ends_with("   FAILED: Input/output error"),
+                  line.find("b.txt") == std::string::npos)
+            << line;
+    }
 }
 
 TEST_F(CopyRunTest, ElapsedTimeOverAnHour) {

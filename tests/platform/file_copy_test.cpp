@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "support/copy_and_name.h"
 #include "support/counting_progress.h"
 #include "support/faulty_file_system.h"
 #include "support/scratch_volume.h"
@@ -23,7 +24,7 @@ struct AppendingProgress : CopyProgress {
 class FileCopy : public ::testing::Test {
   protected:
     CopyOutcome Copy(const std::string& from, const std::string& to) {
-        return volume.Files().CopyFile(volume.Path(from), volume.Path(to), progress);
+        return CopyAndName(volume.Files(), volume.Path(from), volume.Path(to), progress);
     }
     std::string BigContent() {
         std::string content(kBig, '\0');
@@ -79,12 +80,12 @@ TEST_F(FileCopy, CancelledCopyLeavesTheOldDestinationOrNone) {
     volume.Write("dst", "old");
     FaultyFileSystem faulty(volume.Files());
     faulty.stopCopyAfterKeepGoing = 2;
-    const auto outcome = faulty.CopyFile(volume.Path("big"), volume.Path("dst"), progress);
+    const auto outcome = CopyAndName(faulty, volume.Path("big"), volume.Path("dst"), progress);
     EXPECT_FALSE(outcome.ok);
     EXPECT_EQ(outcome.reason, "cancelled");
     EXPECT_EQ(progress.calls, 2);
     EXPECT_EQ(volume.Read("dst"), "old");
-    EXPECT_FALSE(faulty.CopyFile(volume.Path("big"), volume.Path("new"), progress).ok);
+    EXPECT_FALSE(CopyAndName(faulty, volume.Path("big"), volume.Path("new"), progress).ok);
     EXPECT_FALSE(volume.Exists("new"));
     EXPECT_EQ(volume.EntryCount(), 2u);
 }
@@ -101,7 +102,8 @@ TEST_F(FileCopy, SourceChangedWhileCopiedIsNotPublished) {
     volume.Write("dst", "old");
     AppendingProgress appending;
     appending.volume = &volume;
-    const auto outcome = volume.Files().CopyFile(volume.Path("big"), volume.Path("dst"), appending);
+    const auto outcome =
+        CopyAndName(volume.Files(), volume.Path("big"), volume.Path("dst"), appending);
     EXPECT_EQ(outcome.reason, "changed while copied");
     EXPECT_EQ(volume.Read("dst"), "old");
     EXPECT_EQ(volume.EntryCount(), 2u);

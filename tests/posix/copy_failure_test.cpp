@@ -24,7 +24,10 @@ namespace {
 // The walk through a file system that can be told to fail chosen calls.
 class CopyFailure : public CopyFixture {
   protected:
-    void FaultyWalk() { faultyCopy.FileSearch(view.from, view.mask, view.subfolders); }
+    void FaultyWalk() {
+        faultyCopy.FileSearch(view.from, view.mask, view.subfolders);
+        faultyCopy.Flush();
+    }
 
     FaultyFileSystem faulty{fs};
     TreeCopy faultyCopy{faulty, view, values, locale};

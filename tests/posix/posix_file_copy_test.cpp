@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "platform/part_file_name.h"
+#include "support/copy_and_name.h"
 #include "support/temp_drive.h"
 
 namespace zarvik3::test {
@@ -22,7 +23,7 @@ constexpr uid_t kOtherUser = 54321;
 class PosixFileCopy : public ::testing::Test {
   protected:
     CopyOutcome Copy(const std::string& from, const std::string& to) {
-        return drive.fs.CopyFile(TempDrive::Text(from), TempDrive::Text(to), progress);
+        return CopyAndName(drive.fs, TempDrive::Text(from), TempDrive::Text(to), progress);
     }
     mode_t Mode(const std::string& relative) {
         struct stat status {};
@@ -182,7 +183,7 @@ TEST_F(PosixFileCopy, SetIdBitsStayOnlyWithTheSourceOwner) {
         CountingProgress quiet;
         if (setgid(kOtherUser) != 0 || setuid(kOtherUser) != 0) _exit(3);
         drive.fs.Refresh();  // a run starts as the user it runs as
-        _exit(drive.fs.CopyFile("D:\\tool", "D:\\as-user", quiet).ok ? 0 : 1);
+        _exit(CopyAndName(drive.fs, "D:\\tool", "D:\\as-user", quiet).ok ? 0 : 1);
     }
     int status = 0;
     waitpid(child, &status, 0);

@@ -7,8 +7,9 @@ import signal
 import subprocess
 import time
 
-from support import (SKIPPED, check, check_clean_run, check_identical, check_nothing_to_copy,
-                     content, failed_lines, folder_text, leftovers, tree_files, write_file)
+from support import (SKIPPED, Result, check, check_clean_run, check_identical,
+                     check_nothing_to_copy, content, decode, failed_lines, folder_text, leftovers,
+                     tree_files, write_file)
 
 DAY = 86400
 
@@ -113,7 +114,23 @@ def fill_and_free(ws, disk):
     check_identical(src, dst, "the run after space was freed")
 
 
+def two_runs_at_once(ws):
+    """A scheduled run that overlaps one started by hand ends as one run would: each file
+    that the other run has just made current is no failure, and the destination is whole."""
+    src, dst = ws.path("src"), ws.path("dst")
+    for number in range(5000):
+        write_file(os.path.join(src, "f%02d" % (number % 40), "n%04d.txt" % number),
+                   content(number, 200 + number % 700))
+    runs = [ws.start(src, dst), ws.start(src, dst)]
+    for number, process in enumerate(runs):
+        out, err = process.communicate()
+        result = Result(process.returncode, decode(out), decode(err))
+        check_clean_run(result, "run %d of two at once" % number)
+    check_identical(src, dst, "two runs at once")
+
+
 CASES = {
     "kill_at_random": kill_at_random,
     "full_destination": full_destination,
+    "two_runs_at_once": two_runs_at_once,
 }

@@ -32,7 +32,11 @@ class CopyFixture : public ::testing::Test {
         view.to = volume.Path("dst");
     }
 
-    void Walk() { copy.FileSearch(view.from, view.mask, view.subfolders); }
+    // As a run does: the walk, then the copies named and on the disk.
+    void Walk() {
+        copy.FileSearch(view.from, view.mask, view.subfolders);
+        copy.Flush();
+    }
 
     ScratchVolume volume;
     FileSystem& fs = volume.Files();

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "platform/file_system.h"
 
@@ -41,6 +42,9 @@ class FaultyFileSystem : public FileSystem {
     std::function<std::optional<CopyOutcome>(const std::string& source,
                                              const std::string& destination)>
         copyFile;
+    // Set: each copy that succeeds is reported staged, and named when the next copy starts or
+    // at Flush, with the hook's outcome (nullopt: named).
+    std::function<std::optional<CopyOutcome>(const std::string& destination)> nameOutcome;
     // Set: each copy's progress answers as the caller's for this many KeepGoing calls, then
     // says stop.
     std::optional<int> stopCopyAfterKeepGoing;
@@ -97,17 +101,36 @@ class FaultyFileSystem : public FileSystem {
     }
 
     void SweepLeftovers(const std::string& folder) override { inner_.SweepLeftovers(folder); }
-    CopyOutcome Flush() override { return inner_.Flush(); }
+    CopyOutcome Flush() override {
+        const CopyOutcome flushed = inner_.Flush();
+        NameStaged();
+        return flushed;
+    }
+    std::vector<NamedCopy> TakeNamed() override {
+        std::vector<NamedCopy> inner = inner_.TakeNamed();
+        if (!nameOutcome) return inner;
+        return std::exchange(named_, {});
+    }
 
     CopyOutcome CopyFile(const std::string& source, const std::string& destination,
                          CopyProgress& progress) override {
         ++copyFileCalls;
+        NameStaged();
         if (copyFile) {
             if (auto outcome = copyFile(source, destination)) return *outcome;
         }
-        if (!stopCopyAfterKeepGoing) return inner_.CopyFile(source, destination, progress);
-        StoppingProgress stopping(progress, *stopCopyAfterKeepGoing);
-        return inner_.CopyFile(source, destination, stopping);
+        CopyOutcome outcome;
+        if (!stopCopyAfterKeepGoing) {
+            outcome = inner_.CopyFile(source, destination, progress);
+        } else {
+            StoppingProgress stopping(progress, *stopCopyAfterKeepGoing);
+            outcome = inner_.CopyFile(source, destination, stopping);
+        }
+        if (nameOutcome && outcome.ok) {
+            outcome.staged = true;
+            staged_.push_back(destination);
+        }
+        return outcome;
     }
 
     bool SameFolder(const std::string& a, const std::string& b) override {
@@ -180,7 +203,16 @@ class FaultyFileSystem : public FileSystem {
         int left_;
     };
 
+    void NameStaged() {
+        for (const std::string& destination : staged_) {
+            named_.push_back({destination, nameOutcome(destination).value_or(CopyOutcome{})});
+        }
+        staged_.clear();
+    }
+
     FileSystem& inner_;
+    std::vector<std::string> staged_;
+    std::vector<NamedCopy> named_;
 };
 
 }  // namespace zarvik3::test

@@ -38,19 +38,26 @@ class RecordingCopyView : public CopyView {
     void SetFromText(const std::string& text) override { from = text; }
 
     void ClearList() override {
+        firstNumber_ += lines.size();
         lines.clear();
         failed = 0;
         lastLineListed_ = false;
     }
-    void AppendLine(const std::string& line) override {
+    std::size_t AppendLine(const std::string& line) override {
         lines.push_back(line);
         lastLineListed_ = true;
+        return firstNumber_ + lines.size() - 1;
     }
     void MarkLastLineFailed(const std::string& suffix) override {
         if (!lastLineListed_) return;
         lines.back() += suffix;
         ++failed;
         lastLineListed_ = false;
+    }
+    void MarkLineFailed(std::size_t line, const std::string&, const std::string& suffix) override {
+        if (line < firstNumber_ || line - firstNumber_ >= lines.size()) return;
+        lines[line - firstNumber_] += suffix;
+        ++failed;
     }
     std::size_t LineCount() override { return lines.size(); }
     std::size_t FailedLineCount() override { return failed; }
@@ -81,6 +88,7 @@ class RecordingCopyView : public CopyView {
 
   private:
     bool lastLineListed_ = false;
+    std::size_t firstNumber_ = 0;
 };
 
 }  // namespace zarvik3::test

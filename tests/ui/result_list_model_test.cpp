@@ -48,10 +48,17 @@ TEST(ResultListModel, ClearDropsPendingLinesAndFailures) {
 
 TEST(ResultListModel, FailureMarksOnlyALineStillListed) {
     ResultListModel model;
-    model.Append("D:\\dst\\a.txt");
+    const std::size_t cleared = model.Append("D:\\dst\\a.txt");
     model.Clear();
     model.MarkLastLineFailed(" - failed");
+    model.MarkLineFailed(cleared, " - failed");
     EXPECT_EQ(model.FailedLineCount(), 0u);
+    const std::size_t earlier = model.Append("D:\\dst\\x.txt");
+    model.Append("D:\\dst\\y.txt");
+    model.MarkLineFailed(earlier, " - late");
+    EXPECT_EQ(model.Line(0), "D:\\dst\\x.txt - late");
+    EXPECT_EQ(model.Line(1), "D:\\dst\\y.txt");
+    model.Clear();
     model.Append("D:\\dst\\b.txt");
     model.Flush();
     QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);

@@ -1,0 +1,162 @@
+#include "platform/posix/name_batch.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <map>
+#include <random>
+#include <system_error>
+#include <utility>
+
+#include "platform/part_file_name.h"
+
+namespace zarvik3 {
+namespace {
+
+// A sync costs about as much for a few hundred small files as for one, and each batch
+// holds a descriptor per copy.
+constexpr std::size_t kBatchFiles = 256;
+constexpr std::uint64_t kBatchBytes = std::uint64_t{256} << 20;
+// Copies made a while ago take their names even while the next one is long.
+constexpr auto kBatchAge = std::chrono::seconds(1);
+constexpr int kNameAttempts = 16;
+
+int FolderOf(const WrittenCopy& copy) {
+    return copy.folder ? copy.folder->Get() : AT_FDCWD;
+}
+
+// Links the open unnamed file under name: 0 or the reason. Linking by the descriptor alone
+// needs a recent kernel or privilege; the name under /proc needs neither.
+int LinkOpenFile(int file, int folder, const char* name, bool& byDescriptor) {
+    if (byDescriptor) {
+        if (linkat(file, "", folder, name, AT_EMPTY_PATH) == 0) return 0;
+        if (errno != ENOENT && errno != EPERM) return errno;
+        byDescriptor = false;
+    }
+    const std::string self = "/proc/self/fd/" + std::to_string(file);
+    return linkat(AT_FDCWD, self.c_str(), folder, name, AT_SYMLINK_FOLLOW) == 0 ? 0 : errno;
+}
+
+// A fresh hidden temporary name beside name.
+std::string PartNameBeside(const std::string& name, std::mt19937_64& random) {
+    const std::size_t base = name.rfind('/') + 1;  // 0 when there is no folder part
+    return name.substr(0, base) + PartFileName(name.substr(base), random());
+}
+
+// A link stands under the name: the open file takes a temporary name, which then replaces it.
+int ReplaceLinkByOpenFile(const WrittenCopy& copy, int folder, bool& byDescriptor) {
+    std::random_device seed;
+    std::mt19937_64 random((static_cast<std::uint64_t>(seed()) << 32) ^ seed());
+    for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
+        const std::string part = PartNameBeside(copy.name, random);
+        const int linked = LinkOpenFile(copy.file.Get(), folder, part.c_str(), byDescriptor);
+        if (linked == EEXIST) continue;
+        if (linked != 0) return linked;
+        if (renameat(folder, part.c_str(), folder, copy.name.c_str()) == 0) return 0;
+        const int error = errno;
+        unlinkat(folder, part.c_str(), 0);
+        return error;
+    }
+    return EEXIST;
+}
+
+// Renames the temporary file over the name, or only where nothing is when freeName says so
+// and the system can promise it.
+int RenamePart(const WrittenCopy& copy, int folder) {
+    const char* part = copy.partName.c_str();
+    int done = -1;
+    if (copy.freeName) {
+        done = renameat2(folder, part, folder, copy.name.c_str(), RENAME_NOREPLACE);
+        if (done != 0 && errno != EINVAL && errno != ENOSYS) return errno;
+    }
+    if (done != 0 && renameat(folder, part, folder, copy.name.c_str()) != 0) return errno;
+    return 0;
+}
+
+// Another writer, another run most likely, has put the same version under the name meanwhile:
+// a regular file of the copy's size and last-write time, as this volume keeps them.
+bool HoldsSameVersion(const WrittenCopy& copy, int folder) {
+    struct stat there {};
+    struct stat ours {};
+    return fstatat(folder, copy.name.c_str(), &there, 0) == 0 && S_ISREG(there.st_mode) &&
+           fstat(copy.file.Get(), &ours) == 0 && there.st_size == ours.st_size &&
+           there.st_mtim.tv_sec == ours.st_mtim.tv_sec &&
+           there.st_mtim.tv_nsec == ours.st_mtim.tv_nsec;
+}
+
+// Gives the copy its name: 0 or the reason.
+int NameOne(const WrittenCopy& copy, bool& byDescriptor) {
+    const int folder = FolderOf(copy);
+    int error = 0;
+    if (copy.partName.empty()) {
+        error = LinkOpenFile(copy.file.Get(), folder, copy.name.c_str(), byDescriptor);
+        if (error == EEXIST && HoldsLink(folder, copy.name.c_str())) {
+            error = ReplaceLinkByOpenFile(copy, folder, byDescriptor);
+        }
+    } else if ((error = RenamePart(copy, folder)) != 0) {
+        unlinkat(folder, copy.partName.c_str(), 0);
+    }
+    return error == EEXIST && HoldsSameVersion(copy, folder) ? 0 : error;
+}
+
+CopyOutcome Failure(int error) {
+    return {false, std::generic_category().message(error)};
+}
+
+}  // namespace
+
+bool HoldsLink(int folder, const char* name) {
+    struct stat status {};
+    return fstatat(folder, name, &status, AT_SYMLINK_NOFOLLOW) == 0 && S_ISLNK(status.st_mode);
+}
+
+void NameBatch::Add(WrittenCopy copy) {
+    if (copies_.empty()) started_ = std::chrono::steady_clock::now();
+    bytes_ += copy.size;
+    copies_.push_back(std::move(copy));
+}
+
+bool NameBatch::Full() const {
+    return copies_.size() >= kBatchFiles || bytes_ >= kBatchBytes ||
+           (!copies_.empty() && std::chrono::steady_clock::now() - started_ >= kBatchAge);
+}
+
+void NameBatch::NameAll(WrittenVolumes& volumes) {
+    std::map<dev_t, int> synced;  // the outcome of each whole-volume sync
+    for (const WrittenCopy& copy : copies_) {
+        if (volumes.SyncsWhole(copy.device) && !synced.contains(copy.device)) {
+            synced.emplace(copy.device, volumes.Sync(copy.device));
+        }
+    }
+    for (WrittenCopy& copy : copies_) {
+        const auto volume = synced.find(copy.device);
+        int error =
+            volume != synced.end() ? volume->second : (fsync(copy.file.Get()) == 0 ? 0 : errno);
+        if (error != 0) {
+            if (!copy.partName.empty()) unlinkat(FolderOf(copy), copy.partName.c_str(), 0);
+            named_.push_back({copy.destination, Failure(error)});
+            named_.back().outcome.reason.insert(0, "not written to the disk: ");
+            continue;
+        }
+        error = NameOne(copy, linksByDescriptor_);
+        named_.push_back({copy.destination, error == 0 ? CopyOutcome{} : Failure(error)});
+    }
+    copies_.clear();
+    bytes_ = 0;
+}
+
+std::vector<NamedCopy> NameBatch::TakeNamed() {
+    return std::exchange(named_, {});
+}
+
+void NameBatch::Clear() {
+    for (const WrittenCopy& copy : copies_) {
+        if (!copy.partName.empty()) unlinkat(FolderOf(copy), copy.partName.c_str(), 0);
+    }
+    copies_.clear();
+    bytes_ = 0;
+}
+
+}  // namespace zarvik3

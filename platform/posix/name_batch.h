@@ -1,0 +1,65 @@
+#pragma once
+
+#include <sys/stat.h>
+#include <sys/types.h>
+
+#include <chrono>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/file_system.h"
+#include "platform/posix/unique_fd.h"
+#include "platform/posix/written_volumes.h"
+
+namespace zarvik3 {
+
+// A copy written whole and checked, waiting for its name.
+struct WrittenCopy {
+    std::string destination;  // as the caller asked for it, for the report
+    // The unnamed file; for a named temporary file, a descriptor that holds its lock.
+    UniqueFd file;
+    // The destination's folder, open; empty for names the kernel takes from the current folder.
+    std::shared_ptr<const UniqueFd> folder;
+    std::string name;      // the destination's name, seen from folder
+    std::string partName;  // the temporary file's name, seen from folder; empty: unnamed
+    // A new file takes only a name nothing holds, unless what is there is the same version.
+    bool freeName = false;
+    std::uint64_t size = 0;
+    dev_t device = 0;  // the copy's volume
+};
+
+// Whether folder holds a symbolic link under name.
+bool HoldsLink(int folder, const char* name);
+
+// Copies waiting for their data to reach the disk before they are named. A name is given
+// only to data on the disk, so a power cut never leaves a name whose data is missing, which
+// a later run could not tell from a good copy; the copies of a batch share one sync.
+class NameBatch {
+  public:
+    NameBatch() = default;
+    NameBatch(const NameBatch&) = delete;
+    NameBatch& operator=(const NameBatch&) = delete;
+    ~NameBatch() { Clear(); }
+
+    void Add(WrittenCopy copy);
+    // Whether the batch should be named before more is added: enough files, data or time.
+    bool Full() const;
+    // Syncs the data of the batch, then names each copy whose data reached the disk; the
+    // outcomes wait for TakeNamed.
+    void NameAll(WrittenVolumes& volumes);
+    std::vector<NamedCopy> TakeNamed();
+    // Drops the batch unnamed, its temporary files removed.
+    void Clear();
+
+  private:
+    std::vector<WrittenCopy> copies_;
+    std::vector<NamedCopy> named_;
+    std::uint64_t bytes_ = 0;
+    std::chrono::steady_clock::time_point started_;
+    // False once linking a file by its descriptor alone was refused.
+    bool linksByDescriptor_ = true;
+};
+
+}  // namespace zarvik3
