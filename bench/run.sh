@@ -2,7 +2,8 @@
 # Times the command-line copy run (zarvik3-copy) against cp and rsync on the same trees, in
 # one run: a fresh copy, an up-to-date rescan and one large file. Prints the median of each case.
 # Environment: BENCH_FILES (100000), BENCH_BIG_MB (2048), BENCH_RUNS (3), BENCH_DIR (/tmp),
-# BENCH_BUILD (build-bench), MAKE_TREE (../shared/bench/make_tree.py).
+# BENCH_BUILD (build-bench), MAKE_TREE (../shared/bench/make_tree.py), BENCH_BASELINE (the path
+# of another zarvik3-copy, timed in the same rounds as "baseline" to tell what a change costs).
 # Quick mode: BENCH_FILES=20000 BENCH_BIG_MB=256 bench/run.sh
 set -euo pipefail
 
@@ -13,6 +14,8 @@ runs=${BENCH_RUNS:-3}
 make_tree=${MAKE_TREE:-$root/../shared/bench/make_tree.py}
 build=${BENCH_BUILD:-$root/build-bench}
 tools=(zarvik3 cp rsync)
+baseline=${BENCH_BASELINE:-}
+if [ -n "$baseline" ]; then tools+=(baseline); fi
 
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DZARVIK3_WITH_UI=ON >/dev/null
 cmake --build "$build" -j"$(nproc)" --target zarvik3-copy zarvik3-window-bench >/dev/null
@@ -25,6 +28,7 @@ trap 'rm -rf "$work"' EXIT
 copy_with() {  # tool source destination
     case $1 in
         zarvik3) "$bench_bin" "$2" "$3" >/dev/null ;;
+        baseline) "$baseline" "$2" "$3" >/dev/null ;;
         window) QT_QPA_PLATFORM=offscreen "$window_bin" "$2" "$3" >/dev/null 2>&1 ;;
         cp) cp -r --update --preserve=timestamps "$2/." "$3" ;;
         rsync) rsync -rt --update "$2/" "$3/" ;;
@@ -84,6 +88,11 @@ run_case() {  # name source fresh
     r=$(median $(part both ${times[rsync]})); cs=$(median $(part sync ${times[cp]}))
     awk -v n="$name" -v z="$z" -v c="$c" -v r="$r" -v cs="$cs" 'BEGIN {
         printf "%s: zarvik3 %.2f s, cp %.2f s, rsync %.2f s, ratio to cp %.2f (each with the sync to disk; the sync after cp took %.2f s)\n", n, z, c, r, z / c, cs }'
+    if [ -n "$baseline" ]; then
+        # shellcheck disable=SC2086
+        awk -v n="$name" -v z="$z" -v b="$(median $(part both ${times[baseline]}))" 'BEGIN {
+            printf "%s: baseline %.2f s, zarvik3 to baseline %.2f\n", n, b, z / b }'
+    fi
 }
 
 python3 "$make_tree" "$work/src-tree" --files "$files" >/dev/null
