@@ -4,10 +4,12 @@
 # them and says how to install them.
 # usage: scripts/deps.sh [PACKAGE...]
 set -euo pipefail
-# util-linux and mount: setpriv and the small tmpfs of the reliability cases.
+# util-linux and mount: setpriv and the small tmpfs of the reliability cases; the file systems,
+# sshfs and the sftp server: the volumes the power-cut and network cases copy onto.
 packages=(cmake g++ make googletest libgtest-dev libicu-dev qt6-base-dev xvfb xauth openbox rsync python3
     desktop-file-utils appstream lintian dpkg-dev file librsvg2-bin xdotool
-    util-linux mount "$@")
+    util-linux mount e2fsprogs xfsprogs btrfs-progs exfatprogs exfat-fuse sshfs openssh-sftp-server
+    "$@")
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

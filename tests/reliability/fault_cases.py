@@ -129,8 +129,54 @@ def two_runs_at_once(ws):
     check_identical(src, dst, "two runs at once")
 
 
+SFTP_SERVER = "/usr/lib/openssh/sftp-server"
+
+
+def network_volume_sync(ws):
+    """On sshfs a whole-volume sync stays on this machine: every copy must have its own sync
+    reach the server before it takes its name there."""
+    if os.geteuid() != 0 or not shutil.which("sshfs") or not os.access(SFTP_SERVER, os.X_OK):
+        print("SKIPPED: needs root, sshfs and the sftp server (apt-get install sshfs "
+              "openssh-sftp-server)")
+        return SKIPPED
+    server, mounted, log = ws.path("server"), ws.path("mnt"), ws.path("sftp.log")
+    os.mkdir(server)
+    os.mkdir(mounted)
+    # The server's side of an ssh link, spoken over a pipe: no ssh daemon, and a log of
+    # every request.
+    link = ws.path("sftp-link")
+    with open(link, "w") as f:
+        f.write("#!/bin/sh\nexec %s -e -l DEBUG3 2>>%s\n" % (SFTP_SERVER, log))
+    os.chmod(link, 0o755)
+    mount = subprocess.run(["sshfs", "-o", "ssh_command=" + link, "localhost:" + server,
+                            mounted], capture_output=True, text=True)
+    if mount.returncode != 0:
+        print("SKIPPED: sshfs cannot mount here: " + mount.stderr.strip())
+        return SKIPPED
+    try:
+        src = ws.path("src")
+        for number in range(20):
+            write_file(os.path.join(src, "d%d" % (number % 2), "f%02d.txt" % number),
+                       content(number, 100 + number))
+        check_clean_run(ws.run(src, os.path.join(mounted, "dst")), "a run onto sshfs")
+    finally:
+        subprocess.run(["fusermount3", "-u", mounted])
+    check_identical(src, os.path.join(server, "dst"), "a run onto sshfs")
+    synced, named = set(), 0
+    with open(log) as f:
+        for line in f:
+            if line.startswith("fsync \""):
+                synced.add(line.split('"')[1])
+            elif "rename old \"" in line:
+                part = line.split('"')[1]
+                check(part in synced, "named before its data was synced: " + line.strip())
+                named += 1
+    check(named == 20, "%d of 20 copies named through the server" % named)
+
+
 CASES = {
     "kill_at_random": kill_at_random,
     "full_destination": full_destination,
     "two_runs_at_once": two_runs_at_once,
+    "network_volume_sync": network_volume_sync,
 }
