@@ -11,10 +11,12 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 import command_line_cases  # noqa: E402
 import fault_cases  # noqa: E402
+import power_cut_cases  # noqa: E402
 import support  # noqa: E402
 import tree_cases  # noqa: E402
 
-CASES = {**command_line_cases.CASES, **fault_cases.CASES, **tree_cases.CASES}
+CASES = {**command_line_cases.CASES, **fault_cases.CASES, **power_cut_cases.CASES,
+         **tree_cases.CASES}
 
 
 def main(argv):
