@@ -123,35 +123,80 @@ bool NameBatch::Full() const {
            (!copies_.empty() && std::chrono::steady_clock::now() - started_ >= kBatchAge);
 }
 
-void NameBatch::NameAll(WrittenVolumes& volumes) {
-    std::map<dev_t, int> synced;  // the outcome of each whole-volume sync
-    for (const WrittenCopy& copy : copies_) {
-        if (volumes.SyncsWhole(copy.device) && !synced.contains(copy.device)) {
-            synced.emplace(copy.device, volumes.Sync(copy.device));
+void NameBatch::NameAll(const WrittenVolumes& volumes) {
+    if (copies_.empty()) return;
+    Handed batch{std::exchange(copies_, {}), {}};
+    bytes_ = 0;
+    for (const WrittenCopy& copy : batch.copies) {
+        if (volumes.SyncsWhole(copy.device)) {
+            batch.wholeVolumes.emplace(copy.device, volumes.FileOn(copy.device));
         }
     }
-    for (WrittenCopy& copy : copies_) {
+    std::unique_lock lock(mutex_);
+    changed_.wait(lock, [this] { return !handed_; });
+    handed_ = std::move(batch);
+    if (!worker_.joinable()) worker_ = std::thread([this] { Run(); });
+    changed_.notify_all();
+}
+
+void NameBatch::Wait() {
+    {
+        std::unique_lock lock(mutex_);
+        changed_.wait(lock, [this] { return !handed_; });
+        stop_ = true;
+    }
+    changed_.notify_all();
+    if (worker_.joinable()) worker_.join();
+    stop_ = false;
+}
+
+void NameBatch::Run() {
+    std::unique_lock lock(mutex_);
+    for (;;) {
+        changed_.wait(lock, [this] { return stop_ || handed_; });
+        if (!handed_) return;
+        lock.unlock();
+        Name(*handed_);  // the batch stays handed over, and so untouched, until it is done
+        lock.lock();
+        handed_.reset();
+        changed_.notify_all();
+    }
+}
+
+// Syncs each volume of the batch once (or each copy by itself where that is what reaches
+// the disk), then names each copy whose data is there.
+void NameBatch::Name(Handed& batch) {
+    std::map<dev_t, int> synced;
+    for (const auto& [device, fd] : batch.wholeVolumes) {
+        synced.emplace(device, syncfs(fd) == 0 ? 0 : errno);
+    }
+    std::vector<NamedCopy> named;
+    for (WrittenCopy& copy : batch.copies) {
         const auto volume = synced.find(copy.device);
         int error =
             volume != synced.end() ? volume->second : (fsync(copy.file.Get()) == 0 ? 0 : errno);
         if (error != 0) {
             if (!copy.partName.empty()) unlinkat(FolderOf(copy), copy.partName.c_str(), 0);
-            named_.push_back({copy.destination, Failure(error)});
-            named_.back().outcome.reason.insert(0, "not written to the disk: ");
+            named.push_back({copy.destination, Failure(error)});
+            named.back().outcome.reason.insert(0, "not written to the disk: ");
             continue;
         }
         error = NameOne(copy, linksByDescriptor_);
-        named_.push_back({copy.destination, error == 0 ? CopyOutcome{} : Failure(error)});
+        named.push_back({copy.destination, error == 0 ? CopyOutcome{} : Failure(error)});
     }
-    copies_.clear();
-    bytes_ = 0;
+    batch.copies.clear();  // closes the files: the names hold them now
+    const std::lock_guard lock(mutex_);
+    named_.insert(named_.end(), std::make_move_iterator(named.begin()),
+                  std::make_move_iterator(named.end()));
 }
 
 std::vector<NamedCopy> NameBatch::TakeNamed() {
+    const std::lock_guard lock(mutex_);
     return std::exchange(named_, {});
 }
 
 void NameBatch::Clear() {
+    Wait();
     for (const WrittenCopy& copy : copies_) {
         if (!copy.partName.empty()) unlinkat(FolderOf(copy), copy.partName.c_str(), 0);
     }

@@ -4,9 +4,14 @@
 #include <sys/types.h>
 
 #include <chrono>
+#include <condition_variable>
 #include <cstdint>
+#include <map>
 #include <memory>
+#include <mutex>
+#include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "platform/file_system.h"
@@ -35,7 +40,9 @@ bool HoldsLink(int folder, const char* name);
 
 // Copies waiting for their data to reach the disk before they are named. A name is given
 // only to data on the disk, so a power cut never leaves a name whose data is missing, which
-// a later run could not tell from a good copy; the copies of a batch share one sync.
+// a later run could not tell from a good copy. The copies of a batch share one sync, made
+// with the naming on a thread of its own while the next batch is written. The thread lives
+// from the first batch handed over to the next Wait: not to be used across fork() meanwhile.
 class NameBatch {
   public:
     NameBatch() = default;
@@ -46,19 +53,35 @@ class NameBatch {
     void Add(WrittenCopy copy);
     // Whether the batch should be named before more is added: enough files, data or time.
     bool Full() const;
-    // Syncs the data of the batch, then names each copy whose data reached the disk; the
-    // outcomes wait for TakeNamed.
-    void NameAll(WrittenVolumes& volumes);
+    // Hands the batch over to be synced and named, once the batch before is done, so that at
+    // most two batches hold descriptors; the outcomes wait for TakeNamed.
+    void NameAll(const WrittenVolumes& volumes);
+    // Waits until every batch handed over is named.
+    void Wait();
     std::vector<NamedCopy> TakeNamed();
-    // Drops the batch unnamed, its temporary files removed.
+    // Drops the batch not yet handed over, its temporary files removed.
     void Clear();
 
   private:
+    // A batch handed over, with a descriptor on each of its volumes that one sync covers.
+    struct Handed {
+        std::vector<WrittenCopy> copies;
+        std::map<dev_t, int> wholeVolumes;
+    };
+    void Run();
+    void Name(Handed& batch);
+
     std::vector<WrittenCopy> copies_;
-    std::vector<NamedCopy> named_;
     std::uint64_t bytes_ = 0;
     std::chrono::steady_clock::time_point started_;
-    // False once linking a file by its descriptor alone was refused.
+
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    std::optional<Handed> handed_;  // waiting for the thread, or being named by it
+    bool stop_ = false;
+    std::vector<NamedCopy> named_;
+    std::thread worker_;
+    // False once linking a file by its descriptor alone was refused; the thread's own.
     bool linksByDescriptor_ = true;
 };
 

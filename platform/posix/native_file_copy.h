@@ -49,6 +49,7 @@ struct CopySession {
     // Names what is staged, syncs what was written and ends the run.
     int Sync() {
         batch.NameAll(written);
+        batch.Wait();
         Restart();
         return written.SyncAll();
     }

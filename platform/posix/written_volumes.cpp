@@ -48,23 +48,19 @@ bool WrittenVolumes::SyncsWhole(dev_t device) const {
     return found != volumes_.end() && found->second.syncsWhole;
 }
 
-int WrittenVolumes::Sync(const Volume& volume) {
-    // One call per volume costs far less than one per file, and reports the write-back
-    // errors of every file on it. Elsewhere a file's own sync is what reaches the disk; on
-    // a FUSE volume it also has the driver write what it holds of the volume's folders.
-    const int done = volume.syncsWhole ? syncfs(volume.file.Get()) : fsync(volume.file.Get());
-    return done == 0 ? 0 : errno;
-}
-
-int WrittenVolumes::Sync(dev_t device) {
+int WrittenVolumes::FileOn(dev_t device) const {
     const auto found = volumes_.find(device);
-    return found == volumes_.end() ? 0 : Sync(found->second);
+    return found == volumes_.end() ? -1 : found->second.file.Get();
 }
 
 int WrittenVolumes::SyncAll() {
     int first = 0;
     for (const auto& [device, volume] : volumes_) {
-        if (const int error = Sync(volume); error != 0 && first == 0) first = error;
+        // One call per volume costs far less than one per file, and reports the write-back
+        // errors of every file on it. Elsewhere a file's own sync is what reaches the disk;
+        // on a FUSE volume it also has the driver write what it holds of the volume's folders.
+        const int fd = volume.file.Get();
+        if ((volume.syncsWhole ? syncfs(fd) : fsync(fd)) != 0 && first == 0) first = errno;
     }
     volumes_.clear();
     return first;

@@ -18,8 +18,8 @@ class WrittenVolumes {
     // not noted. Network and FUSE volumes keep such a sync on this machine; their files are
     // synced one by one, which they pass on to the server or the volume's driver.
     bool SyncsWhole(dev_t device) const;
-    // Syncs one noted volume; 0 or the error.
-    int Sync(dev_t device);
+    // A descriptor on a noted volume, valid until SyncAll; -1 for a volume not noted.
+    int FileOn(dev_t device) const;
     // Syncs every noted volume and forgets them; 0 or the first error met.
     int SyncAll();
 
@@ -28,7 +28,6 @@ class WrittenVolumes {
         UniqueFd file;
         bool syncsWhole = true;
     };
-    static int Sync(const Volume& volume);
 
     std::map<dev_t, Volume> volumes_;
 };
