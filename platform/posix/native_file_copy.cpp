@@ -318,8 +318,7 @@ CopyOutcome CopyNativeFile(const std::string& source, const std::string& destina
             return Failure(error);
         }
     }
-    const std::string& reportAs = hint.reportAs.empty() ? destination : hint.reportAs;
-    const CopyJob job{target, folder, reportAs, input.Get(), status, progress, session};
+    const CopyJob job{target, folder, hint.reportAs, input.Get(), status, progress, session};
     if (!exists && session.unnamedFiles) {
         if (auto done = CopyAsNewFile(job, hint.folder >= 0)) return *done;
     }

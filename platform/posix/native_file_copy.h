@@ -60,7 +60,7 @@ struct CopySession {
 struct DestinationHint {
     int folder = -1;
     bool missing = false;
-    // What the caller calls the destination, for the outcome of its naming; empty: its path.
+    // What the caller calls the destination, for the outcome of its naming.
     std::string reportAs;
 };
 

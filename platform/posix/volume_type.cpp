@@ -31,7 +31,7 @@ constexpr std::array<std::pair<std::string_view, int>, 11> kTypeByName{{
 }};
 
 // The kernel's magic numbers (linux/magic.h) of the same file systems.
-constexpr std::array<std::pair<std::uint32_t, int>, 9> kTypeByMagic{{
+constexpr std::array<std::pair<std::uint32_t, int>, 11> kTypeByMagic{{
     {0x01021994, kDriveRamDisk},  // tmpfs
     {0x858458f6, kDriveRamDisk},  // ramfs
     {0x6969, kDriveRemote},       // nfs
@@ -39,6 +39,8 @@ constexpr std::array<std::pair<std::uint32_t, int>, 9> kTypeByMagic{{
     {0xFF534D42, kDriveRemote},   // cifs
     {0xFE534D42, kDriveRemote},   // smb2/3
     {0x01021997, kDriveRemote},   // 9p
+    {0x00C36400, kDriveRemote},   // ceph
+    {0x5346414F, kDriveRemote},   // AFS
     {0x9660, kDriveCdRom},        // iso9660
     {0x15013346, kDriveCdRom},    // udf
 }};

@@ -4,32 +4,19 @@
 #include <sys/statfs.h>
 #include <unistd.h>
 
-#include <algorithm>
-#include <array>
 #include <cerrno>
 #include <cstdint>
 
+#include "platform/drives.h"
+#include "platform/posix/volume_type.h"
+
 namespace zarvik3 {
 
-namespace {
-
-// The kernel's magic numbers (linux/magic.h) of file systems whose syncfs stays here.
-constexpr std::array<std::uint32_t, 8> kPassedOnFileByFile{
-    0x65735546,  // FUSE: sshfs, exFAT and NTFS drivers in user space, virtiofs
-    0x6969,      // NFS
-    0x517B,      // smbfs
-    0xFF534D42,  // cifs
-    0xFE534D42,  // smb2/3
-    0x01021997,  // 9p
-    0x00C36400,  // ceph
-    0x5346414F,  // AFS
-};
-
-}  // namespace
-
 bool SyncsWholeVolume(std::uint32_t magic) {
-    return std::find(kPassedOnFileByFile.begin(), kPassedOnFileByFile.end(), magic) ==
-           kPassedOnFileByFile.end();
+    // FUSE (sshfs, exFAT and NTFS drivers in user space, virtiofs) and network volumes keep
+    // a whole-volume sync on this machine.
+    constexpr std::uint32_t kFuse = 0x65735546;
+    return magic != kFuse && DriveTypeOfFileSystemMagic(magic) != kDriveRemote;
 }
 
 void WrittenVolumes::Note(int fd, dev_t device) {
