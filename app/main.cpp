@@ -1,6 +1,6 @@
 #include <QApplication>
 
-#include "ui/program_start.h"
+#include "ui/qt/program_start.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);

@@ -13,12 +13,11 @@
 #include <vector>
 
 #include "bench/bench_options.h"
-#include "copy/process_values.h"
 #include "platform/locale_items.h"
 #include "platform/platform.h"
-#include "ui/folder_chooser.h"
-#include "ui/message_sink.h"
-#include "ui/plimo_form.h"
+#include "ui/qt/plimo_form.h"
+#include "window/message_sink.h"
+#include "window/process_values.h"
 
 namespace {
 
@@ -65,8 +64,7 @@ int Run(const Options& options) {
     const zarvik3::LocaleDateSettings locale = zarvik3::LoadLocaleDateSettings();
     zarvik3::ProcessValues values;
     TerminalMessages messages;
-    zarvik3::QtFolderChooser chooser;  // never opened: the bench does not browse
-    zarvik3::TPlimoForm form(platform, values, locale, messages, chooser,
+    zarvik3::TPlimoForm form(platform, values, locale, messages,
                              std::filesystem::temp_directory_path().string());
     form.show();
     QApplication::processEvents();

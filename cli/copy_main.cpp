@@ -13,8 +13,9 @@
 #include "cli/last_copy_record.h"
 #include "cli/printing_view.h"
 #include "copy/copy_run.h"
-#include "copy/process_values.h"
+#include "copy/summary_text.h"
 #include "platform/platform.h"
+#include "platform/settings_location.h"
 
 namespace {
 
@@ -51,27 +52,24 @@ std::optional<Folders> ResolveFolders(zarvik3::Platform& platform, const Options
 }
 
 int Run(const Options& options) {
-    const zarvik3::SettingsLocation settings = zarvik3::cli::LocateSettings();
-    zarvik3::Platform platform = zarvik3::CreatePlatform(settings.file);
+    zarvik3::Platform platform =
+        zarvik3::CreatePlatform(zarvik3::LocateSettingsFile(zarvik3::ProgramFolder()).file);
     std::string error;
     const std::optional<Folders> folders = ResolveFolders(platform, options, error);
     if (!folders) return Refuse(error);
     // Updated in place when the run starts, as in the window.
     const zarvik3::LocaleDateSettings& locale = platform.conditions->Locale();
-    zarvik3::ProcessValues values;
-    zarvik3::cli::PrintingView view(options, values, std::cout, std::cerr);
-    view.SetFolders(folders->from, folders->to);
-    view.OnRecordLastCopy([&] {
-        zarvik3::cli::RecordLastCopy(platform, locale, settings, view.FromText(), view.ToText(),
-                                     std::cerr);
-    });
-    zarvik3::CopyRun run(*platform.fileSystem, *platform.drives, *platform.clock, view, values,
-                         locale);
+    zarvik3::cli::PrintingView view(options, folders->to, std::cout, std::cerr);
+    zarvik3::CopyRun run(*platform.fileSystem, *platform.drives, *platform.clock, locale);
     run.RefreshEachRun(*platform.conditions);
-    run.btCopyClick();
-    if (view.EndedByMessage()) return kUnavailable;
-    view.Finish();
-    const bool failed = view.FailedLineCount() > 0 || values.CancelRequested;
+    const zarvik3::CopySummary summary =
+        run.Run({folders->from, options.mask, options.subfolders}, view);
+    if (!summary.refusal.empty()) return Refuse(summary.refusal);
+    if (summary.totalKB > 0) {
+        zarvik3::cli::RecordLastCopy(platform, locale, view.WalkedFrom(), folders->to, std::cerr);
+    }
+    view.Finish(zarvik3::SummaryText(summary.copied, summary.totalKB, summary.failed));
+    const bool failed = summary.failed > 0 || summary.cancelled;
     return failed ? kFailed : 0;
 }
 

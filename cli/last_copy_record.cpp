@@ -1,34 +1,37 @@
 #include "cli/last_copy_record.h"
 
+#include <stdexcept>
 #include <vector>
 
+#include "platform/settings_location.h"
 #include "settings/folder_history.h"
 #include "settings/settings_file.h"
-#include "text/date_time_text.h"
+#include "settings/settings_place.h"
 
 namespace zarvik3::cli {
+namespace {
 
-SettingsLocation LocateSettings() {
-    return LocateSettingsFile(ProgramFolder());
+void TellNotRecorded(std::ostream& err, const std::string& why) {
+    err << "zarvik3-copy: " << why << "; the last copy is not recorded\n";
 }
 
-void RecordLastCopy(Platform& platform, const LocaleDateSettings& locale,
-                    const SettingsLocation& settings, const std::string& from,
+}  // namespace
+
+void RecordLastCopy(Platform& platform, const LocaleDateSettings& locale, const std::string& from,
                     const std::string& to, std::ostream& err) {
-    const std::optional<std::string> path = platform.drives->ToFolderText(settings.file);
-    if (!path) {
-        err << "zarvik3-copy: the settings file " << settings.file
-            << " is on no drive; the last copy is not recorded\n";
-        return;
+    SettingsPlace place;
+    try {
+        place = FindSettingsPlace(*platform.drives, ProgramFolder());
+    } catch (const std::runtime_error& error) {
+        return TellNotRecorded(err, error.what());
     }
     try {
-        SettingsFile file(*platform.profiles, *path, settings.folderToCreate);
+        SettingsFile file(*platform.profiles, place.file, place.folderToCreate);
         std::vector<std::string> fromList = LoadHistoryList(file, kFromSection);
         std::vector<std::string> toList = LoadHistoryList(file, kToSection);
-        const std::string stamp = FormatDateTimeText(platform.clock->Now(), locale);
-        zarvik3::RecordLastCopy(file, from, to, fromList, toList, stamp);
+        StampLastCopy(file, from, to, fromList, toList, platform.clock->Now(), locale);
     } catch (const SettingsWriteError& error) {
-        err << "zarvik3-copy: " << error.what() << "; the last copy is not recorded\n";
+        TellNotRecorded(err, error.what());
     }
 }
 

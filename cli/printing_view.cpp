@@ -1,50 +1,21 @@
 #include "cli/printing_view.h"
 
-#include <utility>
-
 #include "cli/cancel_signal.h"
 
 namespace zarvik3::cli {
 
-PrintingView::PrintingView(const Options& options, ProcessValues& values, std::ostream& out,
-                           std::ostream& err)
-    : options_(options), values_(values), out_(out), err_(err) {}
-
-void PrintingView::SetFolders(const std::string& from, const std::string& to) {
-    from_ = from;
-    to_ = to;
-}
-
-void PrintingView::ClearList() {
-    FlushPending();
-    lines_ = failed_ = 0;
-}
-
-std::size_t PrintingView::AppendLine(const std::string& line) {
+std::size_t PrintingView::Listed(const std::string& line) {
     FlushPending();
     pending_ = line;
     hasPending_ = true;
-    ++lines_;
     return numbered_++;
 }
 
-void PrintingView::MarkLastLineFailed(const std::string& suffix) {
-    if (!hasPending_) return;
-    hasPending_ = false;
-    PrintFailed(pending_, suffix);
-}
-
-void PrintingView::MarkLineFailed(std::size_t line, const std::string& text,
-                                  const std::string& suffix) {
-    if (hasPending_ && line + 1 == numbered_) return MarkLastLineFailed(suffix);
-    PrintFailed(text, suffix);
-}
-
-void PrintingView::PrintFailed(const std::string& line, const std::string& suffix) {
-    ++failed_;
+void PrintingView::Failed(std::size_t line, const std::string& text, const std::string& suffix) {
+    if (hasPending_ && line + 1 == numbered_) hasPending_ = false;
     // Standard output first, so that a terminal shows both streams in the run's order.
     out_.flush();
-    err_ << line << suffix << '\n';
+    err_ << text << suffix << '\n';
 }
 
 void PrintingView::FlushPending() {
@@ -53,23 +24,13 @@ void PrintingView::FlushPending() {
     if (options_.list) out_ << pending_ << '\n';
 }
 
-void PrintingView::ShowMessage(const std::string& text) {
-    endedByMessage_ = true;
-    out_.flush();
-    err_ << "zarvik3-copy: " << text << '\n';
+bool PrintingView::Pump() {
+    return CancelSignalled();
 }
 
-void PrintingView::ProcessEvents() {
-    if (CancelSignalled()) values_.CancelRequested = true;
-}
-
-void PrintingView::RecordLastCopy() {
-    if (record_) record_();
-}
-
-void PrintingView::Finish() {
+void PrintingView::Finish(const std::string& summary) {
     FlushPending();
-    if (!options_.quiet) out_ << status_ << '\n';
+    if (!options_.quiet) out_ << summary << '\n';
     out_.flush();
 }
 

@@ -2,9 +2,8 @@
 
 #include <string>
 
-#include "copy/copy_view.h"
-#include "copy/process_values.h"
-#include "copy/tree_copy.h"
+#include "copy/copy_observer.h"
+#include "copy/copy_request.h"
 #include "platform/clock.h"
 #include "platform/drives.h"
 #include "platform/file_system.h"
@@ -13,31 +12,29 @@
 
 namespace zarvik3 {
 
-// What the Copy button does: checks, the walk, the summary, the history stamp.
+// A copy run: the checks, the walk, bringing the copies to the disk, the summary. It shows
+// no message and touches no history: its caller does, from the summary.
 class CopyRun {
   public:
-    CopyRun(FileSystem& fs, Drives& drives, Clock& clock, CopyView& view, ProcessValues& values,
-            const LocaleDateSettings& locale);
+    CopyRun(FileSystem& fs, Drives& drives, Clock& clock, const LocaleDateSettings& locale)
+        : fs_(fs), drives_(drives), clock_(clock), locale_(locale) {}
 
     // From then on each run first takes the volumes and date forms again.
     void RefreshEachRun(RunConditions& conditions) { conditions_ = &conditions; }
 
-    void btCopyClick();
-    bool DriveAvailable(char letter);
-    // Throws EConvertError "Not a valid drive letter".
-    bool DiskInDrive(char letter);
-    void FlushCopies();
-    void ShowSummary();
+    // Errors of the walk and of the drive check (EConvertError "Not a valid drive letter")
+    // end the run by throwing, once the copies made before are named.
+    CopySummary Run(const CopyRequest& request, CopyObserver& observer);
+
+    bool DriveAvailable(char letter, CopyObserver& observer);
+    bool DiskInDrive(char letter, CopyObserver& observer);
 
   private:
     FileSystem& fs_;
     Drives& drives_;
     Clock& clock_;
-    CopyView& view_;
-    ProcessValues& values_;
-    TreeCopy walk_;
+    const LocaleDateSettings& locale_;
     RunConditions* conditions_ = nullptr;
-    bool running_ = false;  // a Copy pressed again while events are pumped is ignored
 };
 
 }  // namespace zarvik3

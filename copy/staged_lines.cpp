@@ -16,8 +16,8 @@ void StagedLines::Settle() {
         if (!named.outcome.ok) {
             const std::string& reason =
                 named.outcome.reason.empty() ? std::string("copy failed") : named.outcome.reason;
-            view_.MarkLineFailed(found->second.line, found->second.text, "   FAILED: " + reason);
-            values_.TotalKB -= found->second.kb;
+            log_.Fail(found->second.line, found->second.text, "   FAILED: " + reason);
+            log_.totalKB -= found->second.kb;
         }
         staged_.erase(found);
     }

@@ -5,8 +5,7 @@
 #include <string>
 #include <unordered_map>
 
-#include "copy/copy_view.h"
-#include "copy/process_values.h"
+#include "copy/run_log.h"
 #include "platform/file_system.h"
 
 namespace zarvik3 {
@@ -16,10 +15,9 @@ namespace zarvik3 {
 // whose data never reached the disk is marked failed and not counted.
 class StagedLines {
   public:
-    StagedLines(FileSystem& fs, CopyView& view, ProcessValues& values)
-        : fs_(fs), view_(view), values_(values) {}
+    StagedLines(FileSystem& fs, RunLog& log) : fs_(fs), log_(log) {}
 
-    // kb: what the copy added to TotalKB.
+    // kb: what the copy added to the total.
     void Add(const std::string& destination, std::size_t line, std::string text, std::int64_t kb);
     // Takes in the file system's news of the copies it has named.
     void Settle();
@@ -32,8 +30,7 @@ class StagedLines {
     };
 
     FileSystem& fs_;
-    CopyView& view_;
-    ProcessValues& values_;
+    RunLog& log_;
     std::unordered_map<std::string, Staged> staged_;
 };
 

@@ -5,7 +5,6 @@
 
 #include "copy/copy_decision.h"
 #include "copy/exclusions.h"
-#include "copy/pumping_progress.h"
 #include "copy/staged_lines.h"
 #include "platform/file_stamp.h"
 #include "text/date_time_text.h"
@@ -17,20 +16,26 @@ namespace {
 // A backslash in a Linux name would split it into folders once it is written in a folder text.
 constexpr const char* kBackslashReason = "   FAILED: name holds a backslash";
 
+// Keeps the caller's events flowing during a long copy and lets Cancel stop it between
+// chunks.
+class PumpingProgress : public CopyProgress {
+  public:
+    explicit PumpingProgress(RunLog& log) : log_(log) {}
+
+    // The platform asks only while data is left, so a finished copy is never thrown away.
+    bool KeepGoing() override { return !log_.Pump(); }
+
+  private:
+    RunLog& log_;
+};
+
 struct WalkState {
-    WalkState(FileSystem& fs, CopyView& view, ProcessValues& values,
-              const LocaleDateSettings& locale, StagedLines& staged, std::size_t rootLength)
-        : fs(fs),
-          view(view),
-          values(values),
-          locale(locale),
-          staged(staged),
-          rootLength(rootLength),
-          progress(view, values) {}
+    WalkState(FileSystem& fs, RunLog& log, const LocaleDateSettings& locale, StagedLines& staged,
+              std::size_t rootLength)
+        : fs(fs), log(log), locale(locale), staged(staged), rootLength(rootLength), progress(log) {}
 
     FileSystem& fs;
-    CopyView& view;
-    ProcessValues& values;
+    RunLog& log;
     const LocaleDateSettings& locale;
     StagedLines& staged;
     // Taken once, so an edit of the From text during the run cannot shift relative paths.
@@ -50,9 +55,9 @@ struct Folder {
 
 Folder ReadFolder(const WalkState& walk, const std::string& pathName) {
     Folder folder;
-    folder.root = walk.view.ToText();
+    folder.root = walk.log.Observer().ToText();
     EnsureTrailingBackslash(folder.root);
-    folder.exclusions = ParseExclusions(walk.view.ExcludeText());
+    folder.exclusions = ParseExclusions(walk.log.Observer().ExcludeText());
     folder.source = pathName;
     EnsureTrailingBackslash(folder.source);
     const bool below = folder.source.size() > walk.rootLength;
@@ -82,8 +87,7 @@ PassEnd ForEachEntry(WalkState& walk, const std::string& pattern, std::uint32_t 
     DirEntry entry;
     while (entries->Next(entry)) {
         handle(std::as_const(entry));
-        walk.view.ProcessEvents();
-        if (walk.values.CancelRequested) return end;
+        if (walk.log.Pump()) return end;
     }
     end.failure = entries->ReadError();
     end.leaf = end.failure.empty() && entries->MetNoFolder();
@@ -95,8 +99,8 @@ PassEnd ForEachEntry(WalkState& walk, const std::string& pattern, std::uint32_t 
 void ListFailedFolder(WalkState& walk, const Folder& folder, const std::string& failure) {
     std::string line = folder.destination;
     if (line.size() > 3 && line.back() == '\\') line.pop_back();
-    walk.view.AppendLine(line);
-    walk.view.MarkLastLineFailed("   FAILED: " + failure);
+    walk.log.List(line);
+    walk.log.FailNewest("   FAILED: " + failure);
 }
 
 // Entries that hold no data (FIFOs, sockets, devices, dangling links) are system entries.
@@ -121,20 +125,19 @@ CopyOutcome EnsureFolder(WalkState& walk, const Folder& folder) {
 
 void CopyOne(WalkState& walk, const std::string& source, const std::string& target,
              std::uint64_t size, std::size_t line, std::string text) {
-    walk.progress.Reset();
     const CopyOutcome outcome = walk.fs.CopyFile(source, target, walk.progress);
     if (outcome.ok) {
         const auto kb = static_cast<std::int64_t>(size / 1000);
-        walk.values.TotalKB += kb;
+        walk.log.totalKB += kb;
         if (outcome.staged) walk.staged.Add(target, line, std::move(text), kb);
         // This copy and those staged before may have been named meanwhile.
         walk.staged.Settle();
         return;
     }
     walk.knownFolder.clear();  // the folder may have gone; test it again next time
-    std::string reason = walk.progress.Stopped() ? "cancelled" : outcome.reason;
+    std::string reason = walk.log.Cancelled() ? "cancelled" : outcome.reason;
     if (reason.empty()) reason = "copy failed";
-    walk.view.MarkLastLineFailed("   FAILED: " + reason);
+    walk.log.FailNewest("   FAILED: " + reason);
     walk.staged.Settle();
 }
 
@@ -143,16 +146,16 @@ void HandleFile(WalkState& walk, const Folder& folder, const DirEntry& entry) {
     if (folder.exclusions.Excludes(entry.name)) return;
     const std::string target = folder.destination + entry.name;
     if (HoldsBackslash(entry.name)) {
-        walk.view.AppendLine(ListLine(walk, target, entry.time));
-        walk.view.MarkLastLineFailed(kBackslashReason);
+        walk.log.List(ListLine(walk, target, entry.time));
+        walk.log.FailNewest(kBackslashReason);
         return;
     }
     const DestinationState state = walk.fs.StateOf(target);
     if (!NeedsCopy(entry, state)) return;
     const CopyOutcome made = state.stamp == kNoFile ? EnsureFolder(walk, folder) : CopyOutcome{};
     std::string text = ListLine(walk, target, entry.time);
-    const std::size_t line = walk.view.AppendLine(text);
-    if (!made.ok) return walk.view.MarkLastLineFailed("   FAILED: " + made.reason);
+    const std::size_t line = walk.log.List(text);
+    if (!made.ok) return walk.log.FailNewest("   FAILED: " + made.reason);
     CopyOne(walk, folder.source + entry.name, target, entry.size, line, std::move(text));
 }
 
@@ -169,14 +172,9 @@ struct TreeCopy::Walk : WalkState {
     using WalkState::WalkState;
 };
 
-TreeCopy::TreeCopy(FileSystem& fs, CopyView& view, ProcessValues& values,
-                   const LocaleDateSettings& locale)
-    : fs_(fs), view_(view), values_(values), locale_(locale), staged_(fs, view, values) {}
-
 void TreeCopy::FileSearch(const std::string& pathName, const std::string& mask,
                           bool includeSubfolders) {
-    values_.CancelRequested = false;
-    Walk walk(fs_, view_, values_, locale_, staged_, view_.FromText().size());
+    Walk walk(fs_, log_, locale_, staged_, pathName.size());
     Visit(pathName, mask, includeSubfolders, walk);
 }
 
@@ -196,12 +194,12 @@ void TreeCopy::Visit(const std::string& pathName, const std::string& mask, bool 
     const PassEnd files =
         ForEachEntry(walk, folder.source + mask, kFilterFiles, EntryDetail::Full, handleFile);
     if (!files.failure.empty()) ListFailedFolder(walk, folder, files.failure);
-    if (!includeSubfolders || values_.CancelRequested || files.leaf) return;
+    if (!includeSubfolders || log_.Cancelled() || files.leaf) return;
     const auto visitSubfolder = [&](const DirEntry& entry) {
         if (!IsWalkable(entry)) return;
         if (HoldsBackslash(entry.name)) {
-            view_.AppendLine(folder.destination + entry.name);
-            view_.MarkLastLineFailed(kBackslashReason);
+            log_.List(folder.destination + entry.name);
+            log_.FailNewest(kBackslashReason);
             return;
         }
         const std::string subfolder = folder.source + entry.name;

@@ -1,24 +1,22 @@
 #pragma once
 
-#include <cstddef>
 #include <string>
 
-#include "copy/copy_view.h"
-#include "copy/process_values.h"
+#include "copy/run_log.h"
 #include "copy/staged_lines.h"
 #include "platform/file_system.h"
 #include "text/locale_date_settings.h"
 
 namespace zarvik3 {
 
-// The recursive walk that copies missing or older files from the source tree.
+// The recursive walk that copies missing or older files from the source tree; one run's.
 class TreeCopy {
   public:
-    TreeCopy(FileSystem& fs, CopyView& view, ProcessValues& values,
-             const LocaleDateSettings& locale);
+    TreeCopy(FileSystem& fs, RunLog& log, const LocaleDateSettings& locale)
+        : fs_(fs), log_(log), locale_(locale), staged_(fs, log) {}
 
-    // Entry point: clears CancelRequested, then visits pathName and, when asked, its
-    // subfolders depth first.
+    // Visits pathName, the From folder text with its closing backslash, and, when asked,
+    // its subfolders depth first.
     void FileSearch(const std::string& pathName, const std::string& mask, bool includeSubfolders);
     // Has the file system name what the walk left staged and bring the copies to the disk;
     // a copy that could not be named is marked failed and taken out of the total.
@@ -31,8 +29,7 @@ class TreeCopy {
                Walk& walk);
 
     FileSystem& fs_;
-    CopyView& view_;
-    ProcessValues& values_;
+    RunLog& log_;
     const LocaleDateSettings& locale_;
     StagedLines staged_;
 };

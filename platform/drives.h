@@ -23,11 +23,9 @@ class Drives {
     // Root as "X:\" (or "X:"); anything else is kDriveNoRoot.
     virtual int GetDriveType(const std::string& root) = 0;
 
-    // Total size in bytes of the volume whose root is given; -1 on failure.
+    // Total size in bytes of the volume whose root is given; -1 on failure, an empty
+    // removable drive included, which never prompts for a disk.
     virtual std::int64_t DiskTotalSize(const std::string& root) = 0;
-
-    // Returns the previous mode.
-    virtual unsigned SetErrorMode(unsigned mode) = 0;
 
     // Folder text to the platform's own path, and back; empty when there is no mapping.
     virtual std::optional<std::string> ToNativePath(const std::string& folderText) = 0;

@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "settings/settings_file.h"
+#include "text/date_time.h"
+#include "text/locale_date_settings.h"
 
 namespace zarvik3 {
 
@@ -26,6 +28,13 @@ std::vector<std::string> LoadHistoryList(SettingsFile& file, const std::string& 
 void RecordLastCopy(SettingsFile& file, const std::string& fromText, const std::string& toText,
                     std::vector<std::string>& fromList, std::vector<std::string>& toList,
                     const std::string& stamp);
+
+// The one way a run stamps its history: RecordLastCopy with the stamp of now, which is
+// returned for the last-copy display.
+std::string StampLastCopy(SettingsFile& file, const std::string& fromText,
+                          const std::string& toText, std::vector<std::string>& fromList,
+                          std::vector<std::string>& toList, TDateTime now,
+                          const LocaleDateSettings& locale);
 
 // The stamp recorded for exactly this From text, if any. The caller does not look up an
 // empty text: the last-copy display then stays as it is.

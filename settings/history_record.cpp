@@ -2,6 +2,7 @@
 
 #include "settings/folder_history.h"
 #include "settings/history_keys.h"
+#include "text/date_time_text.h"
 
 namespace zarvik3 {
 
@@ -24,6 +25,15 @@ void RecordLastCopy(SettingsFile& file, const std::string& fromText, const std::
                     const std::string& stamp) {
     RecordEntry(file, kFromSection, fromText, fromList, fromText + "_" + stamp);
     RecordEntry(file, kToSection, toText, toList, toText);
+}
+
+std::string StampLastCopy(SettingsFile& file, const std::string& fromText,
+                          const std::string& toText, std::vector<std::string>& fromList,
+                          std::vector<std::string>& toList, TDateTime now,
+                          const LocaleDateSettings& locale) {
+    const std::string stamp = FormatDateTimeText(now, locale);
+    RecordLastCopy(file, fromText, toText, fromList, toList, stamp);
+    return stamp;
 }
 
 }  // namespace zarvik3

@@ -61,10 +61,6 @@ std::int64_t PosixDrives::DiskTotalSize(const std::string& root) {
                                                             : static_cast<std::int64_t>(total);
 }
 
-unsigned PosixDrives::SetErrorMode(unsigned mode) {
-    return std::exchange(errorMode_, mode);
-}
-
 std::optional<std::string> PosixDrives::ToNativePath(const std::string& folderText) {
     return drives_->ToNative(folderText);
 }

@@ -14,7 +14,6 @@ class PosixDrives : public Drives {
 
     int GetDriveType(const std::string& root) override;
     std::int64_t DiskTotalSize(const std::string& root) override;
-    unsigned SetErrorMode(unsigned mode) override;
     std::optional<std::string> ToNativePath(const std::string& folderText) override;
     std::optional<std::string> ToFolderText(const std::string& nativePath) override;
 
@@ -23,7 +22,6 @@ class PosixDrives : public Drives {
     std::optional<std::string> RootFolder(const std::string& root) const;
 
     std::shared_ptr<const DriveMap> drives_;
-    unsigned errorMode_ = 0;
 };
 
 }  // namespace zarvik3

@@ -31,14 +31,16 @@ int Win32Drives::GetDriveType(const std::string& root) {
 
 std::int64_t Win32Drives::DiskTotalSize(const std::string& root) {
     const auto folder = RootOf(root);
+    if (!folder) return -1;
+    // An empty removable drive fails the query instead of prompting the user for a disk.
+    DWORD previous = 0;
+    SetThreadErrorMode(SEM_FAILCRITICALERRORS, &previous);
     ULARGE_INTEGER total{};
-    if (!folder || !GetDiskFreeSpaceExW(folder->c_str(), nullptr, &total, nullptr)) return -1;
+    const BOOL known = GetDiskFreeSpaceExW(folder->c_str(), nullptr, &total, nullptr);
+    SetThreadErrorMode(previous, nullptr);
+    if (!known) return -1;
     constexpr auto kLargest = static_cast<ULONGLONG>(std::numeric_limits<std::int64_t>::max());
     return static_cast<std::int64_t>(total.QuadPart > kLargest ? kLargest : total.QuadPart);
-}
-
-unsigned Win32Drives::SetErrorMode(unsigned mode) {
-    return ::SetErrorMode(mode);
 }
 
 std::optional<std::string> Win32Drives::ToNativePath(const std::string& folderText) {

@@ -14,7 +14,6 @@ class Win32Drives : public Drives {
   public:
     int GetDriveType(const std::string& root) override;
     std::int64_t DiskTotalSize(const std::string& root) override;
-    unsigned SetErrorMode(unsigned mode) override;
     std::optional<std::string> ToNativePath(const std::string& folderText) override;
     std::optional<std::string> ToFolderText(const std::string& nativePath) override;
 };

@@ -107,7 +107,7 @@ TEST_F(CopyDecision, SecondRunFindsEverythingUpToDate) {
 TEST_F(CopyDecision, DestinationEqualToSourceCopiesNothing) {
     volume.Write("src/a.txt", "x");
     volume.Write("src/sub/b.txt", "y");
-    view.to = view.from;
+    view.to = request.from;
     Walk();
     EXPECT_TRUE(view.lines.empty());
     EXPECT_EQ(volume.Read("src/a.txt"), "x");

@@ -18,66 +18,42 @@ class CopyRunTest : public CopyFixture {
   protected:
     CopyRunTest() {
         fakeDrives.types[volume.Path().substr(0, 3)] = kDriveFixed;
-        view.from = volume.Path("src");
-        values.LastFromDir = "before-from";
-        values.LastToDir = "before-to";
-        view.lines = {"left over"};
-        view.ShowElapsed("Time: 0:01:000");
+        request.from = volume.Path("src");
     }
 
-    void ExpectEndedByMessage(const std::string& message) {
-        ASSERT_EQ(view.messages.size(), 1u);
-        EXPECT_EQ(view.messages[0], message);
+    CopySummary Run() { return run.Run(request, view); }
+
+    void ExpectRefused(const std::string& message) {
+        const CopySummary summary = Run();
+        EXPECT_EQ(summary.refusal, message);
+        EXPECT_TRUE(view.walkStarts.empty());
         EXPECT_TRUE(view.lines.empty());
-        EXPECT_EQ(view.status, "Checking...");
-        EXPECT_TRUE(view.statusShown);
-        EXPECT_FALSE(view.elapsedShown);
-        EXPECT_EQ(values.LastFromDir, "before-from");
-        EXPECT_EQ(values.LastToDir, "before-to");
-        EXPECT_EQ(view.recordedCopies, 0);
     }
 
     FakeDrives fakeDrives;
     FakeClock clock;
-    CopyRun run{fs, fakeDrives, clock, view, values, locale};
+    CopyRun run{fs, fakeDrives, clock, locale};
 };
 
-TEST_F(CopyRunTest, MissingFolderTextEndsTheRun) {
+TEST_F(CopyRunTest, RunsThatCannotStartSayWhy) {
     for (const auto& [from, to] : {std::pair<std::string, std::string>{"", ""},
                                    {volume.Path("src"), ""},
                                    {"", volume.Path("dst")}}) {
-        view.messages.clear();
-        view.from = from;
+        request.from = from;
         view.to = to;
-        run.btCopyClick();
-        ExpectEndedByMessage("FROM DIRECTORY or TO FOLDER has not been set");
+        ExpectRefused("FROM DIRECTORY or TO FOLDER has not been set");
     }
-}
-
-TEST_F(CopyRunTest, UnknownDriveIsNamedAsTyped) {
+    request.from = volume.Path("src");
     view.to = "q:\\backup";
-    run.btCopyClick();
-    ExpectEndedByMessage("Drive q does not exist or is not available");
+    ExpectRefused("Drive q does not exist or is not available");
     EXPECT_EQ(fakeDrives.typeQueries.back(), "Q:\\");
-}
-
-TEST_F(CopyRunTest, NetworkPathWithoutLetterIsNotUsable) {
     view.to = "\\\\server\\share";
-    run.btCopyClick();
-    ExpectEndedByMessage("Drive \\ does not exist or is not available");
-}
-
-TEST_F(CopyRunTest, DriveMessageShowsAWholeFirstCharacter) {
-    view.to = "\xc3\xa4pfel";  // äpfel
-    run.btCopyClick();
-    ExpectEndedByMessage("Drive \xc3\xa4 does not exist or is not available");
-}
-
-TEST_F(CopyRunTest, EmptyRemovableDriveIsReported) {
+    ExpectRefused("Drive \\ does not exist or is not available");
+    view.to = "\xc3\xa4pfel";  // äpfel: a whole first character
+    ExpectRefused("Drive \xc3\xa4 does not exist or is not available");
     fakeDrives.types["E:\\"] = kDriveRemovable;
     view.to = "E:\\backup";
-    run.btCopyClick();
-    ExpectEndedByMessage("Drive E does not exist or is not available");
+    ExpectRefused("Drive E does not exist or is not available");
 }
 
 // A disk plugged in after start: the run takes the drives again before it checks the letter.
@@ -95,9 +71,8 @@ TEST_F(CopyRunTest, EachRunRefreshesItsConditionsBeforeTheDriveCheck) {
     };
     run.RefreshEachRun(conditions);
     view.to = "E:\\backup";
-    run.btCopyClick();
-    EXPECT_TRUE(view.messages.empty());
-    run.btCopyClick();
+    EXPECT_EQ(Run().refusal, "");
+    Run();
     EXPECT_EQ(refreshes, 2);
 }
 
@@ -106,69 +81,36 @@ TEST_F(CopyRunTest, EachRunTakesTheTimeZoneAgain) {
     GTEST_SKIP() << "Windows takes the zone from its own settings, which a test cannot move";
 #else
     volume.Write("src/a.txt", "x", 1600000000);
-    view.to = volume.Path("dst");
-    run.btCopyClick();
+    Run();
     const std::string before = view.lines.at(0);
     std::filesystem::remove(volume.NativePath("dst/a.txt"));
     const std::string zone = std::getenv("TZ");
     setenv("TZ", "Asia/Tokyo", 1);  // as if the machine had moved, or the clocks gone forward
-    run.btCopyClick();
+    Run();
     setenv("TZ", zone.c_str(), 1);
     tzset();
-    EXPECT_NE(view.lines.at(0), before);
+    EXPECT_NE(view.lines.at(1), before);
 #endif
 }
 
-TEST_F(CopyRunTest, FromTextGetsItsBackslashBeforeTheWalk) {
-    std::string seenDuringWalk;
-    view.onProcessEvents = [&] { seenDuringWalk = view.from; };
+TEST_F(CopyRunTest, TheWalkStartsAtTheFromTextWithItsBackslash) {
     volume.Write("src/a.txt", "x");
-    run.btCopyClick();
-    EXPECT_EQ(seenDuringWalk, volume.Path("src\\"));
-    EXPECT_EQ(values.LastFromDir, volume.Path("src\\"));
-    EXPECT_EQ(values.LastToDir, volume.Path("dst"));
+    Run();
+    EXPECT_EQ(view.walkStarts, std::vector<std::string>{volume.Path("src\\")});
 }
 
-TEST_F(CopyRunTest, LabelsWhileWalkingAndAfter) {
+TEST_F(CopyRunTest, SummaryCountsCopiesFailuresAndTheTotal) {
     volume.Write("src/a.txt", std::string(2500, 'x'));
     volume.Write("src/sub/b.txt", std::string(1500, 'x'));
-    std::string statusDuringWalk;
-    bool elapsedDuringWalk = true;
-    view.onProcessEvents = [&] {
-        statusDuringWalk = view.status;
-        elapsedDuringWalk = view.elapsedShown;
-    };
-    run.btCopyClick();
-    EXPECT_EQ(statusDuringWalk, "Checking...");
-    EXPECT_FALSE(elapsedDuringWalk);
-    EXPECT_EQ(view.status, "2 files copied, in all  3 KB");
-    EXPECT_TRUE(view.elapsedShown);
-    EXPECT_EQ(view.elapsed, "Time: 0:00:000");
-    EXPECT_EQ(view.recordedCopies, 1);
-    EXPECT_TRUE(view.messages.empty());
-}
-
-TEST_F(CopyRunTest, SmallFilesOnlyDoNotStampTheHistory) {
-    volume.Write("src/a.txt", std::string(999, 'x'));
-    volume.Write("src/b.txt", std::string(999, 'x'));
-    run.btCopyClick();
-    EXPECT_EQ(view.status, "2 files copied, in all  0 KB");
-    EXPECT_EQ(view.recordedCopies, 0);
-}
-
-TEST_F(CopyRunTest, TotalOfAnEarlierRunIsNotPassedOn) {
-    values.TotalKB = 5000;  // as left by a run whose history update failed
-    run.btCopyClick();
-    EXPECT_EQ(view.status, "0 files copied, in all  0 KB");
-    EXPECT_EQ(view.recordedCopies, 0);
-}
-
-TEST_F(CopyRunTest, FailedCopiesAreNotCountedAsCopied) {
-    volume.Write("src/good.txt", std::string(2000, 'x'));
+    volume.Write("src/c.txt", std::string(999, 'x'));  // adds nothing to the total
     volume.Write("src/bad.txt", std::string(9000, 'x'));
     volume.MakeFolder("dst/bad.txt");
-    run.btCopyClick();
-    EXPECT_EQ(view.status, "1 files copied, in all  2 KB, 1 failed");
+    const CopySummary summary = Run();
+    EXPECT_EQ(summary.copied, 3u);
+    EXPECT_EQ(summary.failed, 1u);
+    EXPECT_EQ(summary.totalKB, 3);
+    EXPECT_FALSE(summary.cancelled);
+    EXPECT_EQ(Run().totalKB, 0);  // nothing is left to copy, whatever the run before
 }
 
 TEST_F(CopyRunTest, CopiesThatCannotBeNamedAreFailedAndNotCounted) {
@@ -181,9 +123,11 @@ TEST_F(CopyRunTest, CopiesThatCannotBeNamedAreFailedAndNotCounted) {
         if (destination.ends_with("b.txt")) return std::nullopt;
         return CopyOutcome{false, "Input/output error"};
     };
-    CopyRun faultyRun{faulty, fakeDrives, clock, view, values, locale};
-    faultyRun.btCopyClick();
-    EXPECT_EQ(view.status, "1 files copied, in all  3 KB, 2 failed");
+    CopyRun faultyRun{faulty, fakeDrives, clock, locale};
+    const CopySummary summary = faultyRun.Run(request, view);
+    EXPECT_EQ(summary.copied, 1u);
+    EXPECT_EQ(summary.failed, 2u);
+    EXPECT_EQ(summary.totalKB, 3);
     for (const std::string& line : view.lines) {
         EXPECT_EQ(line.ends_with("   FAILED: Input/output error"),
                   line.find("b.txt") == std::string::npos)
@@ -191,60 +135,23 @@ TEST_F(CopyRunTest, CopiesThatCannotBeNamedAreFailedAndNotCounted) {
     }
 }
 
-TEST_F(CopyRunTest, ElapsedTimeOverAnHour) {
+TEST_F(CopyRunTest, ElapsedTimeIsTheClocksInMilliseconds) {
     const double start = 45000.25;
-    clock.times = {start, start + (3600.0 + 2 * 60 + 5) / 86400.0};
-    run.btCopyClick();
-    EXPECT_EQ(view.elapsed, "Time: 1:02:05:000");
-}
-
-TEST_F(CopyRunTest, ElapsedTimeKeepsMilliseconds) {
-    const double start = 45000.25;
-    clock.times = {start, start + 65.042 / 86400.0};
-    run.btCopyClick();
-    EXPECT_EQ(view.elapsed, "Time: 1:05:042");
+    clock.times = {start, start + (3600.0 + 2 * 60 + 5.042) / 86400.0};
+    const CopySummary summary = Run();
+    EXPECT_EQ(summary.start, start);
+    EXPECT_EQ(summary.elapsedMs, 3725042);
 }
 
 TEST_F(CopyRunTest, CancelledRunSummarisesWhatWasDone) {
     volume.Write("src/a.txt", std::string(3000, 'x'));
     volume.Write("src/sub/b.txt", std::string(3000, 'x'));
-    view.onProcessEvents = [this] { values.CancelRequested = true; };
-    run.btCopyClick();
+    view.onPump = [this] { view.cancel = true; };
+    const CopySummary summary = Run();
     EXPECT_EQ(view.lines.size(), 1u);
-    EXPECT_EQ(view.status, "1 files copied, in all  3 KB");
-    EXPECT_EQ(view.recordedCopies, 1);
-    EXPECT_EQ(values.LastToDir, volume.Path("dst"));
-}
-
-TEST_F(CopyRunTest, FolderTextsAtTheEndAreRemembered) {
-    volume.Write("src/a.txt", "x");
-    view.onProcessEvents = [this] { view.to = volume.Path("elsewhere"); };
-    run.btCopyClick();
-    EXPECT_EQ(values.LastToDir, volume.Path("elsewhere"));
-}
-
-TEST_F(CopyRunTest, CopyPressedAgainDuringARunIsIgnored) {
-    volume.Write("src/a.txt", "x");
-    volume.Write("src/b.txt", "x");
-    int nested = 0;
-    view.onProcessEvents = [&] {
-        if (nested++ == 0) run.btCopyClick();
-    };
-    run.btCopyClick();
-    EXPECT_EQ(view.lines.size(), 2u);
-    EXPECT_EQ(view.status, "2 files copied, in all  0 KB");
-}
-
-TEST_F(CopyRunTest, ClearDuringTheWalkCountsOnlyLaterLines) {
-    volume.Write("src/a.txt", "x");
-    volume.Write("src/sub/b.txt", "x");
-    bool cleared = false;
-    view.onProcessEvents = [&] {
-        if (!cleared) view.ClearList();
-        cleared = true;
-    };
-    run.btCopyClick();
-    EXPECT_EQ(view.status, "1 files copied, in all  0 KB");
+    EXPECT_TRUE(summary.cancelled);
+    EXPECT_EQ(summary.copied, 1u);
+    EXPECT_EQ(summary.totalKB, 3);
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <stdexcept>
+#include <vector>
 
 #include "copy/copy_run.h"
 #include "support/copy_fixture.h"
@@ -14,7 +14,7 @@ class DriveCheck : public CopyFixture {
   protected:
     FakeDrives fakeDrives;
     FakeClock clock;
-    CopyRun run{fs, fakeDrives, clock, view, values, locale};
+    CopyRun run{fs, fakeDrives, clock, locale};
 };
 
 TEST_F(DriveCheck, UsableTypesAndUnusableOnes) {
@@ -27,13 +27,13 @@ TEST_F(DriveCheck, UsableTypesAndUnusableOnes) {
                                         {-1, false}};
     for (const auto& [type, expected] : usable) {
         fakeDrives.types["E:\\"] = type;
-        EXPECT_EQ(run.DriveAvailable('E'), expected) << "type " << type;
+        EXPECT_EQ(run.DriveAvailable('E', view), expected) << "type " << type;
     }
 }
 
 TEST_F(DriveCheck, LetterIsUpperCasedForTheQuery) {
     fakeDrives.types["E:\\"] = kDriveFixed;
-    EXPECT_TRUE(run.DriveAvailable('e'));
+    EXPECT_TRUE(run.DriveAvailable('e', view));
     EXPECT_EQ(fakeDrives.typeQueries.back(), "E:\\");
 }
 
@@ -41,49 +41,30 @@ TEST_F(DriveCheck, RemovableAndCdDrivesNeedAMedium) {
     for (const int type : {kDriveRemovable, kDriveCdRom}) {
         fakeDrives.types["F:\\"] = type;
         fakeDrives.sizes.erase("F:\\");
-        EXPECT_FALSE(run.DriveAvailable('f'));
+        EXPECT_FALSE(run.DriveAvailable('f', view));
         fakeDrives.sizes["F:\\"] = 0;  // an empty but answering medium
-        EXPECT_TRUE(run.DriveAvailable('f'));
+        EXPECT_TRUE(run.DriveAvailable('f', view));
     }
 }
 
 TEST_F(DriveCheck, BadLetterIsAConversionError) {
     for (const char letter : {'1', '\\', ':', '\0'}) {
         try {
-            run.DiskInDrive(letter);
+            run.DiskInDrive(letter, view);
             ADD_FAILURE() << "no error for " << int(letter);
         } catch (const EConvertError& error) {
             EXPECT_STREQ(error.what(), "Not a valid drive letter");
         }
     }
-    EXPECT_EQ(fakeDrives.errorModeCalls, 0);
 }
 
-TEST_F(DriveCheck, QueryRunsQuietlyBetweenTwoPumps) {
-    fakeDrives.errorMode = 7;
+TEST_F(DriveCheck, QueryRunsBetweenTwoPumps) {
     fakeDrives.sizes["G:\\"] = 1000;
     std::vector<int> pumpsAtQuery;
     fakeDrives.onSizeQuery = [&] { pumpsAtQuery.push_back(view.pumps); };
-    EXPECT_TRUE(run.DiskInDrive('g'));
-    ASSERT_EQ(fakeDrives.modesAtSizeQuery.size(), 1u);
-    EXPECT_EQ(fakeDrives.modesAtSizeQuery[0], 1u);
-    EXPECT_EQ(fakeDrives.errorMode, 7u);
+    EXPECT_TRUE(run.DiskInDrive('g', view));
     EXPECT_EQ(pumpsAtQuery, std::vector<int>{1});
     EXPECT_EQ(view.pumps, 2);
-}
-
-TEST_F(DriveCheck, ErrorModeIsRestoredWhenTheQueryFails) {
-    fakeDrives.errorMode = 3;
-    fakeDrives.onSizeQuery = [] { throw std::runtime_error("device went away"); };
-    EXPECT_THROW(run.DiskInDrive('H'), std::runtime_error);
-    EXPECT_EQ(fakeDrives.errorMode, 3u);
-}
-
-TEST_F(DriveCheck, ErrorModeIsRestoredWhenPumpingFails) {
-    fakeDrives.errorMode = 3;
-    view.onProcessEvents = [] { throw std::runtime_error("handler failed"); };
-    EXPECT_THROW(run.DiskInDrive('H'), std::runtime_error);
-    EXPECT_EQ(fakeDrives.errorMode, 3u);
 }
 
 }  // namespace

@@ -72,7 +72,7 @@ TEST_F(ExclusionWalk, ExcludedFolderNamesAreStillWalked) {
 TEST_F(ExclusionWalk, AnEditTakesEffectFromTheNextFolder) {
     volume.Write("src/a.tmp", "x");
     volume.Write("src/sub/b.tmp", "x");
-    view.onProcessEvents = [this] { view.exclude = "tmp"; };
+    view.onPump = [this] { view.exclude = "tmp"; };
     Walk();
     EXPECT_TRUE(volume.Exists("dst/a.tmp"));
     EXPECT_FALSE(volume.Exists("dst/sub/b.tmp"));

@@ -17,13 +17,14 @@ ALLOWED = {
     "platform/win32": {"platform", "text"},
     "copy": {"platform", "text"},
     "settings": {"platform", "text"},
-    "ui": {"copy", "settings", "platform", "text"},
-    "app": {"ui", "copy", "settings", "platform", "text"},
+    "window": {"copy", "settings", "platform", "text"},
+    "ui": {"window", "copy", "settings", "platform", "text"},
+    "app": {"ui", "window", "copy", "settings", "platform", "text"},
     "cli": {"copy", "settings", "platform", "text"},
-    "bench": {"ui", "copy", "settings", "platform", "text"},
+    "bench": {"ui", "window", "copy", "settings", "platform", "text"},
 }
 # Code that builds for every system names no system's own headers.
-PORTABLE = {"text", "platform", "copy", "settings", "ui", "app"}
+PORTABLE = {"text", "platform", "copy", "settings", "window", "ui", "app"}
 SYSTEM_HEADER = re.compile(
     r"^(unistd|fcntl|dirent|pwd|grp|poll|termios|dlfcn|spawn|mntent|windows|winbase|"
     r"shlobj|io|direct)\.h$|^(sys|linux|bits)/")

@@ -27,13 +27,6 @@ TEST(Drives, TheSystemDriveIsFixedWithASizeInEitherSpelling) {
     EXPECT_GT(volume.DriveInfo().DiskTotalSize(volume.Path().substr(0, 3)), 0);
 }
 
-TEST(Drives, SetErrorModeReturnsThePreviousMode) {
-    ScratchVolume volume;
-    const unsigned before = volume.DriveInfo().SetErrorMode(1);
-    EXPECT_EQ(volume.DriveInfo().SetErrorMode(before), 1u);
-    EXPECT_EQ(volume.DriveInfo().SetErrorMode(before), before);
-}
-
 TEST(Drives, FolderTextsAndNativePathsTranslateBothWays) {
     ScratchVolume volume;
     const auto native = volume.DriveInfo().ToNativePath(volume.Path("a\\b"));

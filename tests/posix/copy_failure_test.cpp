@@ -24,13 +24,9 @@ namespace {
 // The walk through a file system that can be told to fail chosen calls.
 class CopyFailure : public CopyFixture {
   protected:
-    void FaultyWalk() {
-        faultyCopy.FileSearch(view.from, view.mask, view.subfolders);
-        faultyCopy.Flush();
-    }
+    void FaultyWalk() { WalkOn(faulty); }
 
     FaultyFileSystem faulty{fs};
-    TreeCopy faultyCopy{faulty, view, values, locale};
 };
 
 TEST_F(CopyFailure, FolderStandingWhereAFileGoesIsListedAsFailed) {
@@ -40,7 +36,7 @@ TEST_F(CopyFailure, FolderStandingWhereAFileGoesIsListedAsFailed) {
     Walk();
     ASSERT_EQ(view.lines.size(), 2u);
     EXPECT_EQ(view.failed, 1u);
-    EXPECT_EQ(values.TotalKB, 3);  // only the copy that worked
+    EXPECT_EQ(totalKB, 3);  // only the copy that worked
     bool noted = false;
     for (const std::string& line : view.lines) {
         if (line.starts_with("D:\\dst\\name   ")) noted = line.find("   FAILED: ") != line.npos;
@@ -52,10 +48,10 @@ TEST_F(CopyFailure, FolderStandingWhereAFileGoesIsListedAsFailed) {
 TEST_F(CopyFailure, SizesAddInThousandsWithTheRemainderDropped) {
     volume.Write("src/small", std::string(999, 'x'));
     Walk();
-    EXPECT_EQ(values.TotalKB, 0);
+    EXPECT_EQ(totalKB, 0);
     volume.Write("src/medium", std::string(2500, 'x'));
     Walk();
-    EXPECT_EQ(values.TotalKB, 2);
+    EXPECT_EQ(totalKB, 2);
 }
 
 TEST_F(CopyFailure, FiveGigabyteEntryAddsFiveMillion) {
@@ -64,9 +60,9 @@ TEST_F(CopyFailure, FiveGigabyteEntryAddsFiveMillion) {
         if (entry.name == "huge.bin") entry.size = 5000000000ULL;
         return true;
     };
-    values.TotalKB = 2147483000;  // near the top of 32 bits already
+    totalKB = 2147483000;  // near the top of 32 bits already
     FaultyWalk();
-    EXPECT_EQ(values.TotalKB, 2147483000LL + 5000000);
+    EXPECT_EQ(totalKB, 2147483000LL + 5000000);
 }
 
 TEST_F(CopyFailure, FullDiskIsReportedAndNotCounted) {
@@ -79,7 +75,7 @@ TEST_F(CopyFailure, FullDiskIsReportedAndNotCounted) {
     ASSERT_EQ(view.lines.size(), 1u);
     EXPECT_TRUE(view.lines[0].ends_with("   FAILED: No space left on device")) << view.lines[0];
     EXPECT_EQ(view.failed, 1u);
-    EXPECT_EQ(values.TotalKB, 0);
+    EXPECT_EQ(totalKB, 0);
     EXPECT_EQ(volume.Read("dst/a.txt"), "old");
 }
 
@@ -125,7 +121,7 @@ TEST_F(CopyFailure, ReadErrorPartWayIsListedAndSubfoldersAreStillWalked) {
     volume.Write("src/a.txt", "x");
     volume.Write("src/b.txt", "x");
     volume.Write("src/sub/c.txt", "x");
-    view.mask = "*.txt";
+    request.mask = "*.txt";
     faulty.failReadingAfter = [](const std::string& pattern) -> std::optional<int> {
         if (pattern == "D:\\src\\*.txt") return 1;
         return std::nullopt;
@@ -185,11 +181,11 @@ TEST_F(CopyFailure, EntriesWithoutDataAreNeitherListedNorFailed) {
 TEST_F(CopyFailure, CancelDuringALargeCopyKeepsTheOldFile) {
     volume.Write("src/big.bin", std::string(6 << 20, 'n'), 1600000000);
     volume.Write("dst/big.bin", "old", 1500000000);
-    view.onProcessEvents = [this] { values.CancelRequested = true; };
+    view.onPump = [this] { view.cancel = true; };
     Walk();
     ASSERT_EQ(view.lines.size(), 1u);
     EXPECT_TRUE(view.lines[0].ends_with("   FAILED: cancelled")) << view.lines[0];
-    EXPECT_EQ(values.TotalKB, 0);
+    EXPECT_EQ(totalKB, 0);
     EXPECT_EQ(volume.Read("dst/big.bin"), "old");
     int entries = 0;
     for ([[maybe_unused]] const auto& e :
@@ -207,7 +203,7 @@ TEST_F(CopyFailure, ReadOnlyDestinationFolderFailsTheCopy) {
                                                                std::filesystem::perms::owner_exec);
     Walk();
     EXPECT_EQ(view.failed, 1u);
-    EXPECT_EQ(values.TotalKB, 0);
+    EXPECT_EQ(totalKB, 0);
 }
 
 TEST_F(CopyFailure, FolderOnAFullVolumeGivesTheRealReason) {

@@ -4,9 +4,10 @@
 
 #include <string>
 
-#include "copy/process_values.h"
+#include "copy/copy_request.h"
+#include "copy/run_log.h"
 #include "copy/tree_copy.h"
-#include "support/recording_copy_view.h"
+#include "support/recording_observer.h"
 #include "support/scratch_volume.h"
 #include "text/locale_date_settings.h"
 
@@ -28,22 +29,27 @@ class CopyFixture : public ::testing::Test {
   protected:
     CopyFixture() {
         volume.MakeFolder("src");
-        view.from = volume.Path("src\\");
+        request.from = volume.Path("src\\");
+        request.mask = "*.*";
         view.to = volume.Path("dst");
     }
 
     // As a run does: the walk, then the copies named and on the disk.
-    void Walk() {
-        copy.FileSearch(view.from, view.mask, view.subfolders);
+    void Walk() { WalkOn(fs); }
+    void WalkOn(FileSystem& files) {
+        RunLog log(view);
+        TreeCopy copy(files, log, locale);
+        copy.FileSearch(request.from, request.mask, request.includeSubfolders);
         copy.Flush();
+        totalKB += log.totalKB;
     }
 
     ScratchVolume volume;
     FileSystem& fs = volume.Files();
-    RecordingCopyView view;
-    ProcessValues values;
+    CopyRequest request;
+    RecordingObserver view;
     LocaleDateSettings locale = DayFirstLocale();
-    TreeCopy copy{fs, view, values, locale};
+    std::int64_t totalKB = 0;  // what the walks added up
 };
 
 }  // namespace zarvik3::test

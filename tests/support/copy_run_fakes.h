@@ -12,16 +12,13 @@
 
 namespace zarvik3::test {
 
-// Drives with types and sizes set by the test; records the error mode seen by each query.
+// Drives with types and sizes set by the test.
 class FakeDrives : public Drives {
   public:
     std::map<std::string, int> types;  // by root, "X:\"
     std::map<std::string, std::int64_t> sizes;
     std::function<void()> onSizeQuery;  // may throw, as a failing query might
     std::vector<std::string> typeQueries;
-    std::vector<unsigned> modesAtSizeQuery;
-    unsigned errorMode = 0;
-    int errorModeCalls = 0;
 
     int GetDriveType(const std::string& root) override {
         typeQueries.push_back(root);
@@ -29,16 +26,9 @@ class FakeDrives : public Drives {
         return it == types.end() ? kDriveNoRoot : it->second;
     }
     std::int64_t DiskTotalSize(const std::string& root) override {
-        modesAtSizeQuery.push_back(errorMode);
         if (onSizeQuery) onSizeQuery();
         const auto it = sizes.find(root);
         return it == sizes.end() ? -1 : it->second;
-    }
-    unsigned SetErrorMode(unsigned mode) override {
-        ++errorModeCalls;
-        const unsigned previous = errorMode;
-        errorMode = mode;
-        return previous;
     }
     std::optional<std::string> ToNativePath(const std::string&) override { return std::nullopt; }
     std::optional<std::string> ToFolderText(const std::string&) override { return std::nullopt; }

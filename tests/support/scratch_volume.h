@@ -30,6 +30,7 @@ class ScratchVolume {
     Drives& DriveInfo() { return *platform_.drives; }
     ProfileFile& Profiles() { return *platform_.profiles; }
     Clock& SystemClock() { return *platform_.clock; }
+    Platform& Services() { return platform_; }
 
     // Creates the file with its folders; the time is kept as finely as the volume allows.
     void Write(const std::string& relative, const std::string& bytes,

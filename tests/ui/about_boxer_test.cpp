@@ -1,4 +1,4 @@
-#include "ui/about_boxer.h"
+#include "ui/qt/about_boxer.h"
 
 #include <gtest/gtest.h>
 

@@ -4,8 +4,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "ui/date_display_format.h"
-#include "ui/date_time_picker.h"
+#include "ui/qt/date_display_format.h"
+#include "ui/qt/date_time_picker.h"
 #include "window_fixture.h"
 
 namespace zarvik3 {

@@ -3,7 +3,7 @@
 #include <QCheckBox>
 #include <QMenuBar>
 
-#include "ui/date_time_picker.h"
+#include "ui/qt/date_time_picker.h"
 #include "window_fixture.h"
 
 namespace zarvik3::test {

@@ -4,7 +4,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "ui/result_list_model.h"
+#include "ui/qt/result_list_model.h"
 
 namespace zarvik3 {
 namespace {
@@ -32,42 +32,27 @@ TEST(ResultListModel, PendingLinesReachTheViewWithoutFurtherLines) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return model.rowCount() == 2; }, 5000));
 }
 
-TEST(ResultListModel, ClearDropsPendingLinesAndFailures) {
+TEST(ResultListModel, ClearDropsPendingLines) {
     ResultListModel model;
     model.Append("a");
-    model.MarkLastLineFailed(" (failed)");
     model.Append("b");
     model.Clear();
     EXPECT_EQ(model.rowCount(), 0);
     EXPECT_EQ(model.LineCount(), 0u);
-    EXPECT_EQ(model.FailedLineCount(), 0u);
     model.Append("c");
     EXPECT_EQ(model.LineCount(), 1u);
     EXPECT_EQ(model.Line(0), "c");
 }
 
-TEST(ResultListModel, FailureMarksOnlyALineStillListed) {
+TEST(ResultListModel, TextAddedToAShownRowReachesTheView) {
     ResultListModel model;
-    const std::size_t cleared = model.Append("D:\\dst\\a.txt");
-    model.Clear();
-    model.MarkLastLineFailed(" - failed");
-    model.MarkLineFailed(cleared, " - failed");
-    EXPECT_EQ(model.FailedLineCount(), 0u);
-    const std::size_t earlier = model.Append("D:\\dst\\x.txt");
-    model.Append("D:\\dst\\y.txt");
-    model.MarkLineFailed(earlier, " - late");
-    EXPECT_EQ(model.Line(0), "D:\\dst\\x.txt - late");
-    EXPECT_EQ(model.Line(1), "D:\\dst\\y.txt");
-    model.Clear();
     model.Append("D:\\dst\\b.txt");
     model.Flush();
     QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
-    model.MarkLastLineFailed(" - failed");
-    model.MarkLastLineFailed("!");
-    EXPECT_EQ(model.FailedLineCount(), 1u);
-    EXPECT_EQ(model.Line(0), "D:\\dst\\b.txt - failed!");
-    EXPECT_EQ(changed.count(), 2);
-    EXPECT_EQ(model.index(0).data().toString(), "D:\\dst\\b.txt - failed!");
+    model.AppendToRow(0, " - failed");
+    model.AppendToRow(1, " - no such row");
+    EXPECT_EQ(changed.count(), 1);
+    EXPECT_EQ(model.index(0).data().toString(), "D:\\dst\\b.txt - failed");
 }
 
 TEST(ResultListModel, NamesThatAreNoUtf8StillDisplay) {

@@ -17,15 +17,13 @@
 #include <string>
 #include <vector>
 
-#include "copy/process_values.h"
 #include "platform/platform.h"
 #include "platform/posix/drive_map.h"
 #include "platform/posix/posix_platform.h"
 #include "support/temp_tree.h"
 #include "text/locale_date_settings.h"
-#include "ui/folder_chooser.h"
-#include "ui/message_sink.h"
-#include "ui/plimo_form.h"
+#include "ui/qt/plimo_form.h"
+#include "window/message_sink.h"
 
 namespace zarvik3::test {
 
@@ -47,17 +45,6 @@ struct RecordingMessages : MessageSink {
     bool answer = false;
 };
 
-// Hands back the answer set for the next browse and records the start folders asked for.
-struct QueuedChooser : FolderChooser {
-    std::optional<std::string> ChooseFolder(QWidget*, const QString&,
-                                            const std::string& start) override {
-        starts.push_back(start);
-        return next;
-    }
-    std::optional<std::string> next;
-    std::vector<std::string> starts;
-};
-
 // The real services of this system, with drive D: at a fresh temporary folder.
 inline Platform TempDrivePlatform(const TempTree& tree) {
     return CreatePosixPlatform(std::make_shared<const DriveMap>(
@@ -70,7 +57,7 @@ class WindowTest : public ::testing::Test {
     // Tests that change the platform do so before calling this.
     void OpenWindow() {
         tree.MakeFolder("program");
-        form = std::make_unique<TPlimoForm>(platform, values, locale, messages, chooser,
+        form = std::make_unique<TPlimoForm>(platform, values, locale, messages,
                                             tree.Path("program").string());
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
@@ -113,7 +100,7 @@ class WindowTest : public ::testing::Test {
         auto* poll = new QTimer(form.get());
         poll->setInterval(0);
         QObject::connect(poll, &QTimer::timeout, poll, [this, poll, minLines, action] {
-            if (form->LineCount() < minLines) return;
+            if (form->Behaviour().Lines().Count() < minLines) return;
             poll->stop();
             poll->deleteLater();
             action();
@@ -138,7 +125,6 @@ class WindowTest : public ::testing::Test {
     ProcessValues values;
     LocaleDateSettings locale;
     RecordingMessages messages;
-    QueuedChooser chooser;
     std::unique_ptr<TPlimoForm> form;
 };
 

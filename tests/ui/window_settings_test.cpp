@@ -6,7 +6,7 @@
 #include <QCoreApplication>
 #include <cstdlib>
 
-#include "ui/window_fixture.h"
+#include "window_fixture.h"
 
 namespace zarvik3::test {
 namespace {
@@ -28,76 +28,6 @@ class WindowSettings : public WindowTest {
         return status != -1 && WIFEXITED(status) && WEXITSTATUS(status) == 0;
     }
 };
-
-TEST_F(WindowSettings, ComesBackAsItWasLeft) {
-    Type("FromBox", "D:\\src\\");
-    Type("ToFolder", "D:\\dst");
-    Child<QLineEdit>("edPrev")->setText("~|.tmp");
-    Child<QCheckBox>("SubBox")->setChecked(false);
-    form->move(300, 100);
-    Reopen();
-    EXPECT_EQ(Text("FromBox"), "D:\\src\\");
-    EXPECT_EQ(Text("ToFolder"), "D:\\dst");
-    EXPECT_EQ(Child<QLineEdit>("edPrev")->text(), "~|.tmp");
-    EXPECT_FALSE(Child<QCheckBox>("SubBox")->isChecked());
-    EXPECT_EQ(form->pos(), QPoint(300, 100));
-    EXPECT_EQ(Settings().find("Time="), std::string::npos);  // no copy made, no last copy shown
-}
-
-TEST_F(WindowSettings, ARunStampsTheHistoryAndTypingTheFolderShowsTheStamp) {
-    MakeSource(2);
-    FillFolders();
-    ClickCopy();
-    EXPECT_FALSE(Label("lbTime")->isHidden());
-    ASSERT_EQ(Box("FromBox")->count(), 1);
-    EXPECT_EQ(Box("FromBox")->itemText(0), "D:\\src\\");
-    EXPECT_EQ(Box("ToFolder")->itemText(0), "D:\\dst");
-    EXPECT_NE(Settings().find("0=D:\\src\\_"), std::string::npos);
-    EXPECT_EQ(values.TotalKB, 0);
-    Type("FromBox", "D:\\sr");
-    EXPECT_TRUE(Label("lbTime")->isHidden());  // not the recorded folder
-    QTest::keyClicks(Box("FromBox")->lineEdit(), "c\\");
-    EXPECT_FALSE(Label("lbTime")->isHidden());
-    Reopen();  // the history and the display come back
-    EXPECT_EQ(Box("FromBox")->count(), 1);
-    EXPECT_FALSE(Label("lbTime")->isHidden());
-}
-
-TEST_F(WindowSettings, DeleteRemovesTheEntryFromListAndFile) {
-    MakeSource(2);
-    FillFolders();
-    ClickCopy();
-    Command("Delete1")->trigger();
-    EXPECT_EQ(Text("FromBox"), "");
-    EXPECT_EQ(Box("FromBox")->count(), 0);
-    EXPECT_EQ(Settings().find("D:\\src\\_"), std::string::npos);
-    EXPECT_EQ(Box("ToFolder")->count(), 1);
-}
-
-TEST_F(WindowSettings, ACancelledBrowseKeepsTheTextAndForgetsTheStartFolder) {
-    FillFolders();
-    chooser.next = tree.Path("dst").string();
-    tree.MakeFolder("dst");
-    QTest::mouseClick(Child<QPushButton>("btPath2"), Qt::LeftButton);
-    EXPECT_EQ(Text("ToFolder"), "D:\\dst\\");
-    EXPECT_EQ(values.LastToDir, "D:\\dst\\");
-    chooser.next.reset();
-    QTest::mouseClick(Child<QPushButton>("btPath"), Qt::LeftButton);
-    EXPECT_EQ(Text("FromBox"), "D:\\src");
-    EXPECT_EQ(values.LastFromDir, "");
-    EXPECT_FALSE(Child<QWidget>("DTPicker1")->isEnabled());
-    ASSERT_TRUE(form->close());
-    EXPECT_NE(Settings().find("FrmDir=\r\n"), std::string::npos);
-}
-
-TEST_F(WindowSettings, SamePathNeedsAFromText) {
-    Command("SamePath1")->trigger();
-    EXPECT_EQ(messages.messages, std::vector<std::string>{"From Directory is empty"});
-    Type("FromBox", "C:\\Data\\Projects");
-    Type("ToFolder", "E:\\Backup");
-    Command("SamePath1")->trigger();
-    EXPECT_EQ(Text("ToFolder"), "E:\\Data\\Projects");
-}
 
 TEST_F(WindowSettings, AFailedSaveAsksAndOnlyYesClosesWithoutSaving) {
     if (!Chattr("+i")) GTEST_SKIP() << "chattr +i is not available here";

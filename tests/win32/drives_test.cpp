@@ -31,11 +31,11 @@ TEST(Win32DrivesTest, OnlyDriveRootsAreAskedAbout) {
     }
 }
 
-TEST(Win32DrivesTest, SetErrorModeIsTheSystemsAndReturnsThePreviousMode) {
+TEST(Win32DrivesTest, TheSizeQueryLeavesTheThreadsErrorModeAsItWas) {
     Win32Drives drives;
-    const unsigned original = drives.SetErrorMode(SEM_FAILCRITICALERRORS);
-    EXPECT_NE(GetErrorMode() & SEM_FAILCRITICALERRORS, 0u);
-    EXPECT_EQ(drives.SetErrorMode(original), static_cast<unsigned>(SEM_FAILCRITICALERRORS));
+    const DWORD before = GetThreadErrorMode();
+    drives.DiskTotalSize("C:\\");
+    EXPECT_EQ(GetThreadErrorMode(), before);
 }
 
 TEST(Win32DrivesTest, FolderTextsAreAbsoluteNativePaths) {

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+
+#include "platform/drives.h"
+
+namespace zarvik3 {
+
+// The settings file of a program in a native folder, as the settings accessor takes it.
+struct SettingsPlace {
+    std::string file;            // folder text
+    std::string folderToCreate;  // native; empty when the file lies beside the program
+};
+
+// Throws std::runtime_error when the file lies on no drive.
+SettingsPlace FindSettingsPlace(Drives& drives, const std::string& nativeProgramFolder);
+
+}  // namespace zarvik3

@@ -1,0 +1,34 @@
+#include "ui/qt/line_break_validator.h"
+
+#include <QLineEdit>
+#include <QMetaObject>
+
+namespace zarvik3 {
+
+LineBreakValidator::LineBreakValidator(MessageSink& messages, std::string fieldName,
+                                       QObject* parent)
+    : QValidator(parent), messages_(messages), fieldName_(std::move(fieldName)) {}
+
+QValidator::State LineBreakValidator::validate(QString& input, int&) const {
+    const bool refused =
+        input.contains(QChar('\n')) || input.contains(QChar('\r')) || input.contains(QChar(u'\0'));
+    if (!refused) return Acceptable;
+    // The field is still undoing the edit here; the modal box waits for it to finish.
+    if (!telling_) {
+        telling_ = true;
+        QMetaObject::invokeMethod(
+            const_cast<LineBreakValidator*>(this),
+            [this] {
+                telling_ = false;
+                messages_.ShowMessage(fieldName_ + " cannot hold a line break.");
+            },
+            Qt::QueuedConnection);
+    }
+    return Invalid;
+}
+
+void RefuseLineBreaks(QLineEdit& edit, MessageSink& messages, const std::string& fieldName) {
+    edit.setValidator(new LineBreakValidator(messages, fieldName, &edit));
+}
+
+}  // namespace zarvik3
