@@ -20,30 +20,12 @@
 #include "platform/platform.h"
 #include "platform/posix/drive_map.h"
 #include "platform/posix/posix_platform.h"
+#include "support/recording_messages.h"
 #include "support/temp_tree.h"
 #include "text/locale_date_settings.h"
 #include "ui/qt/plimo_form.h"
-#include "window/message_sink.h"
 
 namespace zarvik3::test {
-
-inline bool StartsWith(const std::string& text, const std::string& prefix) {
-    return text.compare(0, prefix.size(), prefix) == 0;
-}
-
-// Keeps the texts instead of opening modal boxes.
-struct RecordingMessages : MessageSink {
-    void ShowMessage(const std::string& text) override { messages.push_back(text); }
-    void ShowError(const std::string& message) override { errors.push_back(message); }
-    bool AskYesNo(const std::string& question) override {
-        questions.push_back(question);
-        return answer;
-    }
-    std::vector<std::string> messages;
-    std::vector<std::string> errors;
-    std::vector<std::string> questions;
-    bool answer = false;
-};
 
 // The real services of this system, with drive D: at a fresh temporary folder.
 inline Platform TempDrivePlatform(const TempTree& tree) {
