@@ -1,17 +1,13 @@
 #include "platform/file_stamp.h"
 
+#include "text/floor_div.h"
+
 namespace zarvik3 {
 namespace {
 
 constexpr std::int64_t kSecondsPerDay = 86400;
 // Days from 30 December 1899 (the date-time scale's zero) to 1 January 1970.
 constexpr double kUnixEpochAsDateTime = 25569.0;
-
-std::int64_t FloorDiv(std::int64_t value, std::int64_t divisor) {
-    std::int64_t quotient = value / divisor;
-    if (value % divisor != 0 && (value < 0) != (divisor < 0)) --quotient;
-    return quotient;
-}
 
 }  // namespace
 
