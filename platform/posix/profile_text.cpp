@@ -1,16 +1,9 @@
 #include "platform/posix/profile_text.h"
 
 #include "platform/posix/ini_line.h"
+#include "text/char_checks.h"
 
 namespace zarvik3 {
-
-namespace {
-
-bool HoldsLineBreakOrNul(std::string_view text) {
-    return text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
-}
-
-}  // namespace
 
 std::string StripQuotePair(std::string_view value) {
     const bool quoted = value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&

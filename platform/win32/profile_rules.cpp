@@ -1,12 +1,10 @@
 #include "platform/win32/profile_rules.h"
 
+#include "text/char_checks.h"
+
 namespace zarvik3 {
 
 namespace {
-
-bool HoldsLineBreakOrNul(std::string_view text) {
-    return text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
-}
 
 bool ReadsAsSectionHeader(std::string_view key) {
     const std::size_t first = key.find_first_not_of(" \t");
