@@ -2,7 +2,6 @@
 
 #include <compare>
 #include <cstdint>
-#include <optional>
 
 #include "text/date_time.h"
 
@@ -29,8 +28,5 @@ FileTime TruncatedTime(FileTime time, std::int64_t resolution);
 FileStamp StampFromLocalSeconds(std::int64_t localSeconds);
 
 TDateTime StampToDateTime(FileStamp stamp);
-
-// Packed MS-DOS date (high 16 bits) and time (low 16 bits); empty outside 1980-2107.
-std::optional<std::uint32_t> StampToDosDateTime(FileStamp stamp);
 
 }  // namespace zarvik3

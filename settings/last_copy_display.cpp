@@ -5,16 +5,6 @@
 
 namespace zarvik3 {
 
-TDateTime SetDatePart(TDateTime value, TDateTime date) {
-    const DateTimeParts time = DecodeDateTime(value);
-    DateTimeParts parts = DecodeDateTime(date);
-    parts.hour = time.hour;
-    parts.minute = time.minute;
-    parts.second = time.second;
-    parts.millisecond = time.millisecond;
-    return EncodeDateTime(parts);
-}
-
 TDateTime StampDate(const std::string& stamp, const LocaleDateSettings& locale, TDateTime now) {
     try {
         return ParseDateTimeText(stamp, locale, DecodeDateTime(now).year);

@@ -10,9 +10,6 @@ namespace zarvik3 {
 // DTPicker1's value before anything sets it: 30 December 1899, 13:13:10.906.
 inline constexpr TDateTime kPickerInitialValue = 0.5508206712984247;
 
-// The picker's new value when its date is set: the date of date, the time of day of value.
-TDateTime SetDatePart(TDateTime value, TDateTime date);
-
 // The date a found stamp shows: the stamp's own, or today's when it does not parse.
 TDateTime StampDate(const std::string& stamp, const LocaleDateSettings& locale, TDateTime now);
 

@@ -39,7 +39,7 @@ struct LoadedSettings {
     std::optional<std::string> toText;
     std::optional<std::string> fileMask;
     std::optional<std::string> exclusions;
-    // Only its date counts: apply with SetDatePart to the picker's value.
+    // Only its date counts; the picker keeps its own time of day.
     std::optional<TDateTime> pickerDate;
     // Non-empty "Time": show the last-copy display with this text in lbTime.
     std::optional<std::string> timeText;

@@ -1,5 +1,7 @@
 #include "text/civil_days.h"
 
+#include "text/floor_div.h"
+
 namespace zarvik3 {
 
 namespace {
@@ -7,10 +9,6 @@ namespace {
 // 30 December 1899 counted from 1 March of year 0, the origin the era arithmetic uses.
 constexpr std::int64_t kEpochShift = 693899;
 constexpr std::int64_t kDaysPerEra = 146097;
-
-std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
-    return a / b - (a % b != 0 && a < 0);
-}
 
 }  // namespace
 

@@ -1,5 +1,6 @@
 #include <string>
 
+#include "text/char_checks.h"
 #include "text/date_time_text.h"
 
 namespace zarvik3 {
@@ -13,10 +14,6 @@ std::string Padded(int value, std::size_t width) {
     std::string digits = std::to_string(value);
     if (digits.size() < width) digits.insert(0, width - digits.size(), '0');
     return digits;
-}
-
-bool IsAsciiLetter(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 
 char LowerAscii(char c) {

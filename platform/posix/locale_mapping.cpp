@@ -3,16 +3,13 @@
 #include <vector>
 
 #include "platform/posix/strftime_format.h"
+#include "text/char_checks.h"
 
 namespace zarvik3 {
 
 namespace {
 
 constexpr std::string_view kDefaultTwelveHourTime = "%I:%M:%S %p";
-
-bool IsAsciiLetter(char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-}
 
 // A blank cannot separate: the date-time texts are split at blanks.
 bool IsSeparatorChar(char c) {

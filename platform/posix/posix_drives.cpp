@@ -9,14 +9,11 @@
 
 #include "platform/posix/mount_table.h"
 #include "platform/posix/volume_type.h"
+#include "text/char_checks.h"
 
 namespace zarvik3 {
 
 namespace {
-
-bool IsAsciiLetter(char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-}
 
 bool IsRootText(const std::string& root) {
     if (root.size() != 2 && root.size() != 3) return false;

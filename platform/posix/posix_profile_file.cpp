@@ -10,6 +10,7 @@
 
 #include "platform/posix/atomic_replace.h"
 #include "platform/posix/profile_text.h"
+#include "platform/profile_entry_rules.h"
 
 namespace zarvik3 {
 
@@ -146,8 +147,9 @@ bool PosixProfileFile::WriteString(const std::string* section, const std::string
     failure_ = {};
     const auto native = NativePath(path);
     if (!native) return Refuse("", "No drive letter maps " + path);
-    if (section == nullptr || !IsStorableEntry(*section, key, value)) {
-        return Refuse(*native, "A line break cannot be kept in a settings file");
+    if (section == nullptr) return Refuse(*native, std::generic_category().message(EINVAL));
+    if (auto refusal = ProfileEntryRefusal(*section, key, value)) {
+        return Refuse(*native, std::move(*refusal));
     }
     const auto target = ResolveLink(*native);
     if (!target) return RefuseWithErrno(*native, errno);

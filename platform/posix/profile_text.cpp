@@ -1,16 +1,6 @@
 #include "platform/posix/profile_text.h"
 
-#include "platform/posix/ini_line.h"
-
 namespace zarvik3 {
-
-namespace {
-
-bool HoldsLineBreakOrNul(std::string_view text) {
-    return text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
-}
-
-}  // namespace
 
 std::string StripQuotePair(std::string_view value) {
     const bool quoted = value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
@@ -27,15 +17,6 @@ std::string TrimTrailingBlanks(std::string_view text) {
 std::string CutToBuffer(std::string_view text, std::size_t bufferSize) {
     if (bufferSize == 0) return {};
     return std::string(text.substr(0, bufferSize - 1));
-}
-
-bool IsStorableEntry(std::string_view section, const std::string* key, const std::string* value) {
-    if (HoldsLineBreakOrNul(section)) return false;
-    if (key != nullptr) {
-        if (HoldsLineBreakOrNul(*key) || key->find('=') != std::string::npos) return false;
-        if (TrimProfileBlanks(*key).starts_with('[')) return false;
-    }
-    return value == nullptr || !HoldsLineBreakOrNul(*value);
 }
 
 }  // namespace zarvik3

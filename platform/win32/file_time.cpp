@@ -1,5 +1,7 @@
 #include "platform/win32/file_time.h"
 
+#include "text/floor_div.h"
+
 namespace zarvik3 {
 namespace {
 
@@ -10,12 +12,6 @@ constexpr std::int64_t kUnixEpochTicks = 116444736000000000;
 std::int64_t Ticks(const FILETIME& time) {
     const auto ticks = (static_cast<std::uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
     return static_cast<std::int64_t>(ticks) - kUnixEpochTicks;
-}
-
-std::int64_t FloorDiv(std::int64_t value, std::int64_t divisor) {
-    std::int64_t quotient = value / divisor;
-    if (value % divisor != 0 && value < 0) --quotient;
-    return quotient;
 }
 
 }  // namespace

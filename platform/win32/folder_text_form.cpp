@@ -3,20 +3,14 @@
 #include <algorithm>
 #include <string_view>
 
+#include "text/char_checks.h"
+
 namespace zarvik3 {
 
 namespace {
 
-bool IsAsciiLetter(char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-}
-
 bool IsSeparator(char c) {
     return c == '\\' || c == '/';
-}
-
-bool HoldsNulOrLineBreak(const std::string& text) {
-    return text.find_first_of(std::string_view("\r\n\0", 3)) != std::string::npos;
 }
 
 bool IsDrivePath(const std::string& text) {
@@ -41,7 +35,7 @@ std::string WithoutLongPrefix(const std::string& path) {
 }  // namespace
 
 std::optional<std::string> NativeOfFolderText(const std::string& folderText) {
-    if (HoldsNulOrLineBreak(folderText)) return std::nullopt;
+    if (HoldsLineBreakOrNul(folderText)) return std::nullopt;
     if (IsDrivePath(folderText)) return folderText.size() == 2 ? folderText + '\\' : folderText;
     if (IsSharePath(folderText)) return folderText;
     return std::nullopt;

@@ -4,33 +4,11 @@ namespace zarvik3 {
 
 namespace {
 
-bool HoldsLineBreakOrNul(std::string_view text) {
-    return text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
-}
-
-bool ReadsAsSectionHeader(std::string_view key) {
-    const std::size_t first = key.find_first_not_of(" \t");
-    return first != std::string_view::npos && key[first] == '[';
-}
-
 bool IsContinuationByte(char c) {
     return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
 }
 
 }  // namespace
-
-std::optional<std::string> EntryRefusal(std::string_view section, const std::string* key,
-                                        const std::string* value) {
-    const bool keyBreaks = key != nullptr && HoldsLineBreakOrNul(*key);
-    const bool valueBreaks = value != nullptr && HoldsLineBreakOrNul(*value);
-    if (HoldsLineBreakOrNul(section) || keyBreaks || valueBreaks) {
-        return "A line break cannot be kept in a settings file";
-    }
-    if (key != nullptr && (key->find('=') != std::string::npos || ReadsAsSectionHeader(*key))) {
-        return "A settings key cannot hold \"=\" or start with \"[\"";
-    }
-    return std::nullopt;
-}
 
 std::string TrimTrailingBlanks(std::string_view text) {
     std::size_t end = text.size();

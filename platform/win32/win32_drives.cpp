@@ -3,14 +3,11 @@
 #include <limits>
 
 #include "platform/win32/folder_text_form.h"
+#include "text/char_checks.h"
 
 namespace zarvik3 {
 
 namespace {
-
-bool IsAsciiLetter(char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-}
 
 // "X:\" for "X:\" or "X:"; the system would take any other text as some folder's path, and
 // "X:" alone as the drive's current folder.

@@ -2,13 +2,11 @@
 
 #include <vector>
 
+#include "text/char_checks.h"
+
 namespace zarvik3 {
 
 namespace {
-
-bool IsAsciiLetter(char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-}
 
 // A blank cannot separate: the date-time texts are split at blanks.
 bool IsSeparatorChar(char c) {

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "platform/profile_entry_rules.h"
 #include "platform/win32/folder_text_form.h"
 #include "platform/win32/profile_rules.h"
 #include "platform/win32/system_message.h"
@@ -90,7 +91,7 @@ bool Win32ProfileFile::WriteString(const std::string* section, const std::string
     failure_ = {};
     if (!file) return Refuse("", SystemMessage(ERROR_INVALID_NAME));
     if (section == nullptr) return Refuse(Narrow(*file), SystemMessage(ERROR_INVALID_PARAMETER));
-    if (auto refusal = EntryRefusal(*section, key, value)) {
+    if (auto refusal = ProfileEntryRefusal(*section, key, value)) {
         return Refuse(Narrow(*file), std::move(*refusal));
     }
     return Store(*file, *section, key, value);

@@ -108,11 +108,17 @@ TEST_F(ProfileWriteTest, EntriesThatWouldNotReadBackAreRefused) {
     EXPECT_FALSE(Write("A", "k", "two\r\n[Evil]\r\nx=1"));
     EXPECT_FALSE(Write("A", "k=j", "1"));
     EXPECT_FALSE(Write("A", "[B]", "1"));
+    // Blanks before the bracket, also those only Windows skips: Ctrl-Z, Unicode spaces.
+    EXPECT_FALSE(Write("A", "\v[B]", "1"));
+    EXPECT_FALSE(Write("A", "\x1A[B]", "1"));
+    EXPECT_FALSE(Write("A", "\u3000[B]", "1"));
     EXPECT_FALSE(Write("A\nB", "k", "1"));
     EXPECT_FALSE(Write("A", "k", std::string("a\0b", 3)));
     EXPECT_EQ(Content(), "[A]\r\nk=1\r\n");
     const std::string key = "k";
     EXPECT_FALSE(profiles.WriteString(nullptr, &key, nullptr, Path()));
+    ASSERT_TRUE(Write("A", "k[1]", "v"));
+    EXPECT_EQ(Read("A", "k[1]"), "v");
 }
 
 TEST_F(ProfileWriteTest, NoTemporaryFileIsLeftBehind) {

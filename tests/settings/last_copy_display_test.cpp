@@ -3,25 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "settings/window_position.h"
-#include "text/date_time.h"
 
 namespace zarvik3 {
 namespace {
-
-TEST(PickerValueTest, SettingTheDateKeepsTheTimeOfDay) {
-    const TDateTime value = SetDatePart(kPickerInitialValue, 46363.75);
-    EXPECT_EQ(DayNumber(value), 46363);
-    const DateTimeParts parts = DecodeDateTime(value);
-    EXPECT_EQ(parts.hour, 13);
-    EXPECT_EQ(parts.minute, 13);
-    EXPECT_EQ(parts.second, 10);
-    EXPECT_EQ(parts.millisecond, 906);
-}
-
-TEST(PickerValueTest, BackToTheZeroDateKeepsTheTimeToo) {
-    const TDateTime value = SetDatePart(SetDatePart(kPickerInitialValue, 46363), 0);
-    EXPECT_NEAR(value, kPickerInitialValue, 1e-8);
-}
 
 TEST(OpeningPositionTest, WhollyOffScreenFallsBackToTheDesign) {
     const std::vector<ScreenRect> screens{{0, 0, 1920, 1080}};

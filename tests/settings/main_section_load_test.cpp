@@ -42,7 +42,7 @@ TEST_F(MainSectionLoadTest, SavedStateComesBack) {
     state.toText = "E:\\Backup";
     state.fileMask = "*.txt";
     state.exclusions = ".~";
-    state.pickerValue = SetDatePart(kPickerInitialValue, 46363);  // 7 Dec 2026
+    state.pickerValue = 46363 + kPickerInitialValue;  // 7 Dec 2026, the initial time of day
     state.timeVisible = true;
     state.timeText = "14:02:51";
     state.subfolders = false;
