@@ -55,7 +55,7 @@ inline std::optional<std::string> FolderText(Drives& drives, const std::string& 
     const std::filesystem::path path = std::filesystem::absolute(native).lexically_normal();
     std::string text = path.string();
     while (text.size() > 1 && text.back() == '/') text.pop_back();
-    return drives.ToFolderText(text);
+    return drives.ToFolderText(NativePath(text));
 }
 
 }  // namespace zarvik3::bench

@@ -54,7 +54,8 @@ void FillFields(zarvik3::TPlimoForm& form, const Options& options, const std::st
 }
 
 int Run(const Options& options) {
-    zarvik3::Platform platform = zarvik3::CreatePlatform("/nonexistent/settings.ini");
+    zarvik3::Platform platform =
+        zarvik3::CreatePlatform(zarvik3::NativePath("/nonexistent/settings.ini"));
     const auto from = FolderText(*platform.drives, options.from);
     const auto to = FolderText(*platform.drives, options.to);
     if (!from || !to) {
@@ -65,7 +66,7 @@ int Run(const Options& options) {
     zarvik3::ProcessValues values;
     TerminalMessages messages;
     zarvik3::TPlimoForm form(platform, values, locale, messages,
-                             std::filesystem::temp_directory_path().string());
+                             zarvik3::NativePath(std::filesystem::temp_directory_path().string()));
     form.show();
     QApplication::processEvents();
     FillFields(form, options, *from, *to);

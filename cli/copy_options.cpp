@@ -72,7 +72,7 @@ std::optional<std::string> ToFolderArgument(Drives& drives, const std::string& t
     if (IsFolderText(typed)) return typed;
     const std::optional<std::string> absolute = AbsolutePath(typed);
     if (!absolute) return std::nullopt;
-    return drives.ToFolderText(*absolute);
+    return drives.ToFolderText(NativePath(*absolute));
 }
 
 }  // namespace zarvik3::cli

@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 
+#include "platform/path_kinds.h"
+
 namespace zarvik3 {
 
 enum DriveType : int {
@@ -28,8 +30,8 @@ class Drives {
     virtual std::int64_t DiskTotalSize(const std::string& root) = 0;
 
     // Folder text to the platform's own path, and back; empty when there is no mapping.
-    virtual std::optional<std::string> ToNativePath(const std::string& folderText) = 0;
-    virtual std::optional<std::string> ToFolderText(const std::string& nativePath) = 0;
+    virtual std::optional<NativePath> ToNativePath(const FolderText& folderText) = 0;
+    virtual std::optional<FolderText> ToFolderText(const NativePath& nativePath) = 0;
 };
 
 }  // namespace zarvik3

@@ -32,6 +32,6 @@ struct Platform {
 };
 
 // nativeSettingsPath: the settings file whose [Drives] section maps extra drive letters.
-Platform CreatePlatform(const std::string& nativeSettingsPath);
+Platform CreatePlatform(const NativePath& settingsFile);
 
 }  // namespace zarvik3

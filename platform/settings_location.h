@@ -2,15 +2,17 @@
 
 #include <string>
 
+#include "platform/path_kinds.h"
+
 namespace zarvik3 {
 
 // Where the settings file of a program in programFolder (a native path) lives. One
 // implementation per platform, so the window and the command line decide alike.
 struct SettingsLocation {
-    std::string file;  // native path of settings.ini
+    NativePath file;  // settings.ini
     // Native folder made (mode 0700, with its parents) before the file's first write; empty
     // when the file lies beside the program.
-    std::string folderToCreate;
+    NativePath folderToCreate;
 };
 
 // settings.ini beside the program when the folder may be written and the file there, if any,
@@ -18,12 +20,12 @@ struct SettingsLocation {
 // package manager owns. Otherwise the per-user file
 // $XDG_CONFIG_HOME/zarvik3/settings.ini (~/.config when unset or not absolute); a
 // settings.ini beside the program that can only be read becomes its first content.
-SettingsLocation LocateSettingsFile(const std::string& programFolder);
+SettingsLocation LocateSettingsFile(const NativePath& programFolder);
 
 // Makes the folder and its missing parents; 0 or the system's error number of the failure.
-int MakeSettingsFolder(const std::string& folder);
+int MakeSettingsFolder(const NativePath& folder);
 
 // The native folder of the running program, whatever name it was started by.
-std::string ProgramFolder();
+NativePath ProgramFolder();
 
 }  // namespace zarvik3

@@ -13,7 +13,7 @@ constexpr std::size_t kReadBufferSize = 2048;
 
 }  // namespace
 
-SettingsFile::SettingsFile(ProfileFile& profiles, std::string path, std::string folderToCreate)
+SettingsFile::SettingsFile(ProfileFile& profiles, FolderText path, NativePath folderToCreate)
     : profiles_(profiles), path_(std::move(path)), folderToCreate_(std::move(folderToCreate)) {}
 
 SettingsFile::~SettingsFile() {
@@ -30,10 +30,10 @@ std::string SettingsFile::ReadSetting(const std::string& section, const std::str
 
 bool SettingsFile::Write(const std::string& section, const std::string& key,
                          const std::string* value) {
-    if (value != nullptr && !folderToCreate_.empty()) {
+    if (value != nullptr && !folderToCreate_.Empty()) {
         // A folder that cannot be made shows as the write's own failure below.
         MakeSettingsFolder(folderToCreate_);
-        folderToCreate_.clear();
+        folderToCreate_ = {};
     }
     return profiles_.WriteString(&section, &key, value, path_);
 }

@@ -3,6 +3,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "platform/path_kinds.h"
 #include "platform/profile_file.h"
 
 namespace zarvik3 {
@@ -19,7 +20,7 @@ class SettingsFile {
   public:
     // folderToCreate: native folder made before the first write, for a file that may not
     // have one yet (see LocateSettingsFile).
-    SettingsFile(ProfileFile& profiles, std::string path, std::string folderToCreate = {});
+    SettingsFile(ProfileFile& profiles, FolderText path, NativePath folderToCreate = {});
     ~SettingsFile();
     SettingsFile(const SettingsFile&) = delete;
     SettingsFile& operator=(const SettingsFile&) = delete;
@@ -44,7 +45,7 @@ class SettingsFile {
 
     ProfileFile& profiles_;
     std::string path_;
-    std::string folderToCreate_;
+    NativePath folderToCreate_;
 };
 
 }  // namespace zarvik3

@@ -6,10 +6,12 @@
 
 namespace zarvik3 {
 
-SettingsPlace FindSettingsPlace(Drives& drives, const std::string& nativeProgramFolder) {
-    const SettingsLocation location = LocateSettingsFile(nativeProgramFolder);
-    const std::optional<std::string> file = drives.ToFolderText(location.file);
-    if (!file) throw std::runtime_error("The settings file " + location.file + " is on no drive");
+SettingsPlace FindSettingsPlace(Drives& drives, const NativePath& programFolder) {
+    const SettingsLocation location = LocateSettingsFile(programFolder);
+    const std::optional<FolderText> file = drives.ToFolderText(location.file);
+    if (!file) {
+        throw std::runtime_error("The settings file " + location.file.Text() + " is on no drive");
+    }
     return {*file, location.folderToCreate};
 }
 

@@ -1,13 +1,13 @@
 #include "window/browse_result.h"
 
+#include "text/char_checks.h"
 #include "window/folder_text.h"
 
 namespace zarvik3 {
 
-std::optional<std::string> BrowseResult(const std::optional<std::string>& chosenNativePath,
-                                        Drives& drives) {
-    if (!chosenNativePath) return std::nullopt;
-    std::optional<std::string> text = drives.ToFolderText(*chosenNativePath);
+std::optional<FolderText> BrowseResult(const std::optional<NativePath>& chosen, Drives& drives) {
+    if (!chosen) return std::nullopt;
+    std::optional<FolderText> text = drives.ToFolderText(*chosen);
     // A "*" in a folder name would be read as the end of the name field, naming the wrong
     // folder; such a folder cannot be taken.
     if (!text || text->empty() || text->find('*') != std::string::npos) return std::nullopt;
@@ -18,18 +18,18 @@ std::optional<std::string> BrowseResult(const std::optional<std::string>& chosen
     return folder;
 }
 
-std::string StartFolderFor(const std::string& rememberedFolderText, Drives& drives) {
+NativePath StartFolderFor(const FolderText& rememberedFolderText, Drives& drives) {
     if (rememberedFolderText.empty()) return {};
-    return drives.ToNativePath(rememberedFolderText).value_or(std::string());
+    return drives.ToNativePath(rememberedFolderText).value_or(NativePath());
 }
 
-std::optional<std::string> BrowseForFolder(FolderChooser& chooser, Drives& drives,
-                                           const std::string& rememberedFolderText,
-                                           MessageSink& messages) {
-    const std::optional<std::string> chosen =
+std::optional<FolderText> BrowseForFolder(FolderChooser& chooser, Drives& drives,
+                                          const FolderText& rememberedFolderText,
+                                          MessageSink& messages) {
+    const std::optional<NativePath> chosen =
         chooser.ChooseFolder("Select Folder", StartFolderFor(rememberedFolderText, drives));
-    if (chosen && chosen->find_first_of(std::string("\r\n\0", 3)) != std::string::npos) {
-        messages.ShowMessage("The folder " + *chosen +
+    if (chosen && HoldsLineBreakOrNul(chosen->Text())) {
+        messages.ShowMessage("The folder " + chosen->Text() +
                              " cannot be used: its name holds a line break.");
         return std::nullopt;
     }

@@ -3,6 +3,8 @@
 #include <optional>
 #include <string>
 
+#include "platform/path_kinds.h"
+
 namespace zarvik3 {
 
 // The folder picker behind the two "..." buttons.
@@ -12,8 +14,8 @@ class FolderChooser {
 
     // The chosen folder as a native path, or nothing when the user cancelled. An empty
     // start folder leaves the picker at its own default.
-    virtual std::optional<std::string> ChooseFolder(const std::string& title,
-                                                    const std::string& startNativePath) = 0;
+    virtual std::optional<NativePath> ChooseFolder(const std::string& title,
+                                                   const NativePath& start) = 0;
 };
 
 }  // namespace zarvik3

@@ -8,7 +8,7 @@ namespace zarvik3 {
 
 PlimoWindow::PlimoWindow(Platform& platform, ProcessValues& values,
                          const LocaleDateSettings& locale, WindowView& view,
-                         std::string programFolder)
+                         NativePath programFolder)
     : platform_(platform),
       values_(values),
       locale_(locale),
@@ -25,9 +25,9 @@ void PlimoWindow::Handle(void (PlimoWindow::*handler)()) {
 }
 
 void PlimoWindow::FormCreate() {
-    std::optional<std::string> folder = platform_.drives->ToFolderText(programFolder_);
+    std::optional<FolderText> folder = platform_.drives->ToFolderText(programFolder_);
     if (!folder) {
-        throw std::runtime_error("The program folder " + programFolder_ + " is on no drive");
+        throw std::runtime_error("The program folder " + programFolder_.Text() + " is on no drive");
     }
     EnsureTrailingBackslash(*folder);
     values_.ExeDir = *folder;

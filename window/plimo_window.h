@@ -25,7 +25,7 @@ class PlimoWindow : private CopyObserver {
   public:
     // programFolder: the native folder of the program, which decides where the settings live.
     PlimoWindow(Platform& platform, ProcessValues& values, const LocaleDateSettings& locale,
-                WindowView& view, std::string programFolder);
+                WindowView& view, NativePath programFolder);
 
     void Handle(void (PlimoWindow::*handler)());
     // The Copy button: one run at a time; a close asked for during the run follows it.
@@ -79,7 +79,7 @@ class PlimoWindow : private CopyObserver {
     ProcessValues& values_;
     const LocaleDateSettings& locale_;
     WindowView& view_;
-    std::string programFolder_;
+    NativePath programFolder_;
     SettingsPlace settings_;
     HandlerGuard guard_;
     CopyRun run_;

@@ -24,9 +24,9 @@ Platform CreateOverMap(std::shared_ptr<DriveMap> drives,
 
 }  // namespace
 
-Platform CreatePlatform(const std::string& nativeSettingsPath) {
-    return CreateOverMap(std::make_shared<DriveMap>(DriveMap::FromSystem(nativeSettingsPath)),
-                         nativeSettingsPath);
+Platform CreatePlatform(const NativePath& settingsFile) {
+    return CreateOverMap(std::make_shared<DriveMap>(DriveMap::FromSystem(settingsFile.Text())),
+                         settingsFile.Text());
 }
 
 Platform CreatePosixPlatform(std::shared_ptr<const DriveMap> drives) {

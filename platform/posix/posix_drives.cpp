@@ -58,12 +58,14 @@ std::int64_t PosixDrives::DiskTotalSize(const std::string& root) {
                                                             : static_cast<std::int64_t>(total);
 }
 
-std::optional<std::string> PosixDrives::ToNativePath(const std::string& folderText) {
-    return drives_->ToNative(folderText);
+std::optional<NativePath> PosixDrives::ToNativePath(const FolderText& folderText) {
+    std::optional<std::string> native = drives_->ToNative(folderText);
+    if (!native) return std::nullopt;
+    return NativePath(std::move(*native));
 }
 
-std::optional<std::string> PosixDrives::ToFolderText(const std::string& nativePath) {
-    return drives_->ToFolderText(nativePath);
+std::optional<FolderText> PosixDrives::ToFolderText(const NativePath& nativePath) {
+    return drives_->ToFolderText(nativePath.Text());
 }
 
 }  // namespace zarvik3

@@ -14,8 +14,8 @@ class PosixDrives : public Drives {
 
     int GetDriveType(const std::string& root) override;
     std::int64_t DiskTotalSize(const std::string& root) override;
-    std::optional<std::string> ToNativePath(const std::string& folderText) override;
-    std::optional<std::string> ToFolderText(const std::string& nativePath) override;
+    std::optional<NativePath> ToNativePath(const FolderText& folderText) override;
+    std::optional<FolderText> ToFolderText(const NativePath& nativePath) override;
 
   private:
     // The link-free native folder behind "X:\" or "X:"; empty for anything else.

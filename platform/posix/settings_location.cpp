@@ -88,36 +88,46 @@ void CopyIfMissing(const std::string& from, const std::string& to) {
 
 }  // namespace
 
-int MakeSettingsFolder(const std::string& folder) {
+namespace {
+
+int MakeFolderTree(const std::string& folder) {
     if (folder.empty() || IsRegularFile(folder)) return folder.empty() ? ENOENT : ENOTDIR;
     const std::size_t slash = folder.rfind('/');
     if (slash != std::string::npos && slash > 0 && !Exists(folder.substr(0, slash))) {
-        if (const int error = MakeSettingsFolder(folder.substr(0, slash))) return error;
+        if (const int error = MakeFolderTree(folder.substr(0, slash))) return error;
     }
     if (mkdir(folder.c_str(), 0700) == 0 || errno == EEXIST) return 0;
     return errno;
 }
 
-std::string ProgramFolder() {
-    std::error_code error;
-    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (error) return std::filesystem::current_path(error).string();
-    return self.parent_path().string();
+}  // namespace
+
+int MakeSettingsFolder(const NativePath& folder) {
+    return MakeFolderTree(folder.Text());
 }
 
-SettingsLocation LocateSettingsFile(const std::string& programFolder) {
+NativePath ProgramFolder() {
+    std::error_code error;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error) return NativePath(std::filesystem::current_path(error).string());
+    return NativePath(self.parent_path().string());
+}
+
+SettingsLocation LocateSettingsFile(const NativePath& programPath) {
+    const std::string& programFolder = programPath.Text();
     const std::string beside = programFolder + "/" + std::string(kFileName);
     // Every write replaces the file through a temporary beside it, so the folder must take
     // new entries even when the file itself may be written.
     const bool folderWritable = access(programFolder.c_str(), W_OK | X_OK) == 0;
     if (!IsSystemProgramFolder(programFolder) && folderWritable &&
         (!Exists(beside) || MayWriteFile(beside))) {
-        return {beside, {}};
+        return {NativePath(beside), {}};
     }
-    SettingsLocation perUser{ConfigFolder() + "/" + std::string(kFileName), ConfigFolder()};
-    if (!Exists(perUser.file) && IsRegularFile(beside) && access(beside.c_str(), R_OK) == 0 &&
+    const std::string file = ConfigFolder() + "/" + std::string(kFileName);
+    SettingsLocation perUser{NativePath(file), NativePath(ConfigFolder())};
+    if (!Exists(file) && IsRegularFile(beside) && access(beside.c_str(), R_OK) == 0 &&
         MakeSettingsFolder(perUser.folderToCreate) == 0) {
-        CopyIfMissing(beside, perUser.file);
+        CopyIfMissing(beside, file);
     }
     return perUser;
 }

@@ -40,12 +40,14 @@ std::int64_t Win32Drives::DiskTotalSize(const std::string& root) {
     return static_cast<std::int64_t>(total.QuadPart > kLargest ? kLargest : total.QuadPart);
 }
 
-std::optional<std::string> Win32Drives::ToNativePath(const std::string& folderText) {
-    return NativeOfFolderText(folderText);
+std::optional<NativePath> Win32Drives::ToNativePath(const FolderText& folderText) {
+    std::optional<std::string> native = NativeOfFolderText(folderText);
+    if (!native) return std::nullopt;
+    return NativePath(std::move(*native));
 }
 
-std::optional<std::string> Win32Drives::ToFolderText(const std::string& nativePath) {
-    return FolderTextOfNative(nativePath);
+std::optional<FolderText> Win32Drives::ToFolderText(const NativePath& nativePath) {
+    return FolderTextOfNative(nativePath.Text());
 }
 
 }  // namespace zarvik3

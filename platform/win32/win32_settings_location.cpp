@@ -98,31 +98,31 @@ DWORD MakeFolderTree(const std::wstring& folder) {
 
 }  // namespace
 
-int MakeSettingsFolder(const std::string& folder) {
-    return static_cast<int>(MakeFolderTree(Widen(folder)));
+int MakeSettingsFolder(const NativePath& folder) {
+    return static_cast<int>(MakeFolderTree(Widen(folder.Text())));
 }
 
-SettingsLocation LocateSettingsFile(const std::string& programFolder) {
+SettingsLocation LocateSettingsFile(const NativePath& programFolder) {
     // A relative folder would put the file wherever the current folder happens to be.
-    const std::string folder = FolderTextOfNative(programFolder).value_or("");
+    const std::string folder = FolderTextOfNative(programFolder.Text()).value_or("");
     const std::wstring beside = Joined(Widen(folder), kFileName);
     const DWORD besideAttributes = folder.empty() ? INVALID_FILE_ATTRIBUTES : Attributes(beside);
     const bool besideExists = besideAttributes != INVALID_FILE_ATTRIBUTES;
     if (!folder.empty() && (besideExists ? MayWriteFile(beside) : MayCreateIn(Widen(folder)))) {
-        return {Narrow(beside), {}};
+        return {NativePath(Narrow(beside)), {}};
     }
     const auto roaming = RoamingFolder();
-    if (!roaming) return {Narrow(beside), {}};
+    if (!roaming) return {NativePath(Narrow(beside)), {}};
     const std::wstring ownFolder = Joined(*roaming, L"zarvik3");
     const std::wstring file = Joined(ownFolder, kFileName);
     if (besideExists && !IsFolder(besideAttributes) && !Exists(file) &&
         MakeFolderTree(ownFolder) == 0) {
         CopyIfMissing(SystemPath(beside), SystemPath(file));
     }
-    return {Narrow(file), Narrow(ownFolder)};
+    return {NativePath(Narrow(file)), NativePath(Narrow(ownFolder))};
 }
 
-std::string ProgramFolder() {
+NativePath ProgramFolder() {
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {
         const DWORD got = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
@@ -136,7 +136,7 @@ std::string ProgramFolder() {
     path.resize(path.find_last_of(L'\\') == std::wstring::npos ? 0 : path.find_last_of(L'\\'));
     if (IsDriveOnly(path)) path += L'\\';
     const std::string native = Narrow(path);
-    return FolderTextOfNative(native).value_or(native);
+    return NativePath(FolderTextOfNative(native).value_or(native));
 }
 
 }  // namespace zarvik3

@@ -44,7 +44,7 @@ TEST(DriveMapSystemTest, ThePlatformServicesShareOneDriveMap) {
     test::TempTree tree;
     tree.MakeFolder("data");
     tree.Write("settings.ini", "[Drives]\r\nT=" + tree.Root().string() + "\r\n[A]\r\nk=v\r\n");
-    const Platform platform = CreatePlatform(tree.Path("settings.ini").string());
+    const Platform platform = CreatePlatform(NativePath(tree.Path("settings.ini").string()));
     EXPECT_EQ(platform.profiles->GetString("T:\\settings.ini", "A", "k", "", 2048), "v");
     EXPECT_TRUE(platform.fileSystem->DirectoryExists("T:\\data"));
     EXPECT_NE(platform.drives->GetDriveType("T:\\"), kDriveNoRoot);
@@ -73,7 +73,7 @@ TEST(DriveMapSystemTest, EachRefreshReadsTheDrivesAgain) {
     test::TempTree tree;
     tree.MakeFolder("disk");
     tree.Write("settings.ini", "");
-    const Platform platform = CreatePlatform(tree.Path("settings.ini").string());
+    const Platform platform = CreatePlatform(NativePath(tree.Path("settings.ini").string()));
     EXPECT_EQ(platform.drives->GetDriveType("T:\\"), kDriveNoRoot);
     tree.Write("settings.ini", "[Drives]\r\nT=" + tree.Path("disk").string() + "\r\n");
     platform.conditions->Refresh();

@@ -68,8 +68,8 @@ TEST_F(DriveTypeTest, AFolderDeepInsideAVolumeIsSizedAsThatVolume) {
 
 TEST_F(DriveTypeTest, PathsAreTranslatedThroughTheDriveMap) {
     PosixDrives drives = With({{'T', tree.Root().string()}});
-    EXPECT_EQ(drives.ToNativePath("T:\\a\\b"), tree.Root().string() + "/a/b");
-    EXPECT_EQ(drives.ToFolderText(tree.Root().string() + "/a"), "T:\\a");
+    EXPECT_EQ(drives.ToNativePath("T:\\a\\b"), NativePath(tree.Root().string() + "/a/b"));
+    EXPECT_EQ(drives.ToFolderText(NativePath(tree.Root().string() + "/a")), "T:\\a");
     EXPECT_EQ(drives.ToNativePath("Q:\\a"), std::nullopt);
 }
 

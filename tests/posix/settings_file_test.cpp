@@ -38,40 +38,43 @@ class SettingsLocationTest : public SettingsFolderTest {
 };
 
 TEST_F(SettingsLocationTest, BesideAWritableProgramOtherwiseInThePerUserFolder) {
-    EXPECT_EQ(LocateSettingsFile(program).file, program + "/settings.ini");
-    EXPECT_EQ(LocateSettingsFile(program).folderToCreate, "");
+    EXPECT_EQ(LocateSettingsFile(zarvik3::NativePath(program)).file.Text(),
+              program + "/settings.ini");
+    EXPECT_EQ(LocateSettingsFile(zarvik3::NativePath(program)).folderToCreate.Text(), "");
     // A packaged program's folder is never written, even by root, who could.
-    const SettingsLocation installed = LocateSettingsFile("/usr/bin");
-    EXPECT_EQ(installed.file, PerUser());
-    EXPECT_FALSE(std::filesystem::exists(installed.folderToCreate)) << "made at the first save";
+    const SettingsLocation installed = LocateSettingsFile(zarvik3::NativePath("/usr/bin"));
+    EXPECT_EQ(installed.file.Text(), PerUser());
+    EXPECT_FALSE(std::filesystem::exists(installed.folderToCreate.Text()))
+        << "made at the first save";
     setenv("XDG_CONFIG_HOME", "relative", 1);
     setenv("HOME", Folder().c_str(), 1);
-    EXPECT_EQ(LocateSettingsFile("/usr/bin").file, Folder() + "/.config/zarvik3/settings.ini");
+    EXPECT_EQ(LocateSettingsFile(zarvik3::NativePath("/usr/bin")).file.Text(),
+              Folder() + "/.config/zarvik3/settings.ini");
 }
 
 TEST_F(SettingsLocationTest, AReadOnlyFileBesideTheProgramIsTheFirstStartingPoint) {
     std::ofstream(program + "/settings.ini") << "[Drives]\r\nE=/media/stick\r\n";
     std::filesystem::permissions(program + "/settings.ini", std::filesystem::perms::owner_read);
-    const SettingsLocation location = LocateSettingsFile(program);
-    EXPECT_EQ(location.file, PerUser());
+    const SettingsLocation location = LocateSettingsFile(zarvik3::NativePath(program));
+    EXPECT_EQ(location.file.Text(), PerUser());
     PosixProfileFile profiles = PosixProfileFile::ForNativePaths();
-    EXPECT_EQ(profiles.GetString(location.file, "Drives", "E", "", 2048), "/media/stick");
+    EXPECT_EQ(profiles.GetString(location.file.Text(), "Drives", "E", "", 2048), "/media/stick");
     const std::string section = "Drives", key = "E", value = "/mnt/other";
-    ASSERT_TRUE(profiles.WriteString(&section, &key, &value, location.file));
-    LocateSettingsFile(program);  // a later start keeps the user's own file
-    EXPECT_EQ(profiles.GetString(location.file, "Drives", "E", "", 2048), "/mnt/other");
+    ASSERT_TRUE(profiles.WriteString(&section, &key, &value, location.file.Text()));
+    LocateSettingsFile(zarvik3::NativePath(program));  // a later start keeps the user's own file
+    EXPECT_EQ(profiles.GetString(location.file.Text(), "Drives", "E", "", 2048), "/mnt/other");
 }
 
 TEST_F(SettingsLocationTest, TheFirstWriteMakesThePerUserFolder) {
-    const SettingsLocation location = LocateSettingsFile("/usr/bin");
+    const SettingsLocation location = LocateSettingsFile(zarvik3::NativePath("/usr/bin"));
     PosixProfileFile profiles = PosixProfileFile::ForNativePaths();
-    SettingsFile(profiles, location.file).ReadSetting("PlimoForm", "File");
-    EXPECT_FALSE(std::filesystem::exists(location.folderToCreate));
-    SettingsFile(profiles, location.file, location.folderToCreate)
+    SettingsFile(profiles, location.file.Text()).ReadSetting("PlimoForm", "File");
+    EXPECT_FALSE(std::filesystem::exists(location.folderToCreate.Text()));
+    SettingsFile(profiles, location.file.Text(), location.folderToCreate)
         .WriteSetting("PlimoForm", "File", "*.txt");
-    EXPECT_EQ(std::filesystem::status(location.folderToCreate).permissions(),
+    EXPECT_EQ(std::filesystem::status(location.folderToCreate.Text()).permissions(),
               std::filesystem::perms::owner_all);
-    EXPECT_EQ(profiles.GetString(location.file, "PlimoForm", "File", "", 2048), "*.txt");
+    EXPECT_EQ(profiles.GetString(location.file.Text(), "PlimoForm", "File", "", 2048), "*.txt");
 }
 
 TEST_F(SettingsFileTest, MissingFileReadsEmptyAndOpeningCreatesNothing) {

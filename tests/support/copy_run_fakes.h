@@ -30,8 +30,8 @@ class FakeDrives : public Drives {
         const auto it = sizes.find(root);
         return it == sizes.end() ? -1 : it->second;
     }
-    std::optional<std::string> ToNativePath(const std::string&) override { return std::nullopt; }
-    std::optional<std::string> ToFolderText(const std::string&) override { return std::nullopt; }
+    std::optional<NativePath> ToNativePath(const FolderText&) override { return std::nullopt; }
+    std::optional<FolderText> ToFolderText(const NativePath&) override { return std::nullopt; }
 };
 
 // A clock that gives the listed times in turn, then keeps giving the last one.

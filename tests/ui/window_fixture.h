@@ -40,7 +40,7 @@ class WindowTest : public ::testing::Test {
     void OpenWindow() {
         tree.MakeFolder("program");
         form = std::make_unique<TPlimoForm>(platform, values, locale, messages,
-                                            tree.Path("program").string());
+                                            NativePath(tree.Path("program").string()));
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     }

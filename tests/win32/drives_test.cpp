@@ -40,18 +40,19 @@ TEST(Win32DrivesTest, TheSizeQueryLeavesTheThreadsErrorModeAsItWas) {
 
 TEST(Win32DrivesTest, FolderTextsAreAbsoluteNativePaths) {
     Win32Drives drives;
-    EXPECT_EQ(drives.ToNativePath("C:\\Data\\x"), "C:\\Data\\x");
-    EXPECT_EQ(drives.ToNativePath("D:"), "D:\\");
-    EXPECT_EQ(drives.ToNativePath("\\\\server\\share\\x"), "\\\\server\\share\\x");
+    EXPECT_EQ(drives.ToNativePath("C:\\Data\\x"), NativePath("C:\\Data\\x"));
+    EXPECT_EQ(drives.ToNativePath("D:"), NativePath("D:\\"));
+    EXPECT_EQ(drives.ToNativePath("\\\\server\\share\\x"), NativePath("\\\\server\\share\\x"));
     for (const std::string& text : std::initializer_list<std::string>{
              "C:Data", "Data", "\\Data", "C:\\a\nb", std::string("C:\\a\0b", 6),
              "\\\\.\\PhysicalDrive0", "\\\\?\\C:\\x"}) {
         EXPECT_EQ(drives.ToNativePath(text), std::nullopt) << text;
     }
-    EXPECT_EQ(drives.ToFolderText("\\\\?\\C:\\Data"), "C:\\Data");
-    EXPECT_EQ(drives.ToFolderText("\\\\?\\UNC\\server\\share"), "\\\\server\\share");
-    EXPECT_EQ(drives.ToFolderText("C:/Program Files/zarvik3"), "C:\\Program Files\\zarvik3");
-    EXPECT_EQ(drives.ToFolderText("\\\\?\\Volume{0}\\x"), std::nullopt);
+    EXPECT_EQ(drives.ToFolderText(NativePath("\\\\?\\C:\\Data")), "C:\\Data");
+    EXPECT_EQ(drives.ToFolderText(NativePath("\\\\?\\UNC\\server\\share")), "\\\\server\\share");
+    EXPECT_EQ(drives.ToFolderText(NativePath("C:/Program Files/zarvik3")),
+              "C:\\Program Files\\zarvik3");
+    EXPECT_EQ(drives.ToFolderText(NativePath("\\\\?\\Volume{0}\\x")), std::nullopt);
 }
 
 }  // namespace

@@ -21,15 +21,18 @@ std::wstring RoamingFolder() {
 
 TEST(Win32SettingsLocationTest, AWritableProgramFolderKeepsTheFileBesideTheProgram) {
     test::Win32TempTree program;
-    EXPECT_EQ(LocateSettingsFile(program.Root()).file, program.Path("settings.ini"));
-    EXPECT_EQ(LocateSettingsFile(program.Root()).folderToCreate, "");
+    EXPECT_EQ(LocateSettingsFile(NativePath(program.Root())).file.Text(),
+              program.Path("settings.ini"));
+    EXPECT_EQ(LocateSettingsFile(NativePath(program.Root())).folderToCreate.Text(), "");
     EXPECT_EQ(program.Attributes("settings.ini"), INVALID_FILE_ATTRIBUTES)
         << "made at the first write only";
     program.Write("settings.ini", "[A]\r\n");
-    EXPECT_EQ(LocateSettingsFile(program.Root()).file, program.Path("settings.ini"));
+    EXPECT_EQ(LocateSettingsFile(NativePath(program.Root())).file.Text(),
+              program.Path("settings.ini"));
     const std::string slashed = program.Root().substr(0, 2) + "/" + program.Root().substr(3);
-    EXPECT_EQ(LocateSettingsFile(slashed).file, program.Path("settings.ini"));
-    EXPECT_NE(LocateSettingsFile("").file, "settings.ini") << "never in the current folder";
+    EXPECT_EQ(LocateSettingsFile(NativePath(slashed)).file.Text(), program.Path("settings.ini"));
+    EXPECT_NE(LocateSettingsFile(NativePath("")).file.Text(), "settings.ini")
+        << "never in the current folder";
 }
 
 // The system's per-user folder is the test's own: it is used only when free, and cleared.
@@ -41,9 +44,9 @@ TEST(Win32SettingsLocationTest, AReadOnlyFileMovesTheSettingsToTheUsersFolderAsF
     }
     test::Win32TempTree program;
     program.Write("settings.ini", "[A]\r\nk=portable\r\n", 1600000000, FILE_ATTRIBUTE_READONLY);
-    const SettingsLocation location = LocateSettingsFile(program.Root());
-    EXPECT_EQ(location.file, Narrow(perUser + L"\\settings.ini"));
-    EXPECT_EQ(location.folderToCreate, Narrow(perUser));
+    const SettingsLocation location = LocateSettingsFile(NativePath(program.Root()));
+    EXPECT_EQ(location.file.Text(), Narrow(perUser + L"\\settings.ini"));
+    EXPECT_EQ(location.folderToCreate.Text(), Narrow(perUser));
     const std::wstring copied = perUser + L"\\settings.ini";
     const HANDLE file = CreateFileW(copied.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
                                     OPEN_EXISTING, 0, nullptr);
@@ -60,18 +63,19 @@ TEST(Win32SettingsLocationTest, AReadOnlyFileMovesTheSettingsToTheUsersFolderAsF
 
 TEST(Win32SettingsLocationTest, MakeSettingsFolderMakesEveryMissingLevel) {
     test::Win32TempTree base;
-    EXPECT_EQ(MakeSettingsFolder(base.Path("a\\b\\c")), 0);
-    EXPECT_EQ(MakeSettingsFolder(base.Path("a\\b\\c")), 0) << "an existing folder is fine";
+    EXPECT_EQ(MakeSettingsFolder(NativePath(base.Path("a\\b\\c"))), 0);
+    EXPECT_EQ(MakeSettingsFolder(NativePath(base.Path("a\\b\\c"))), 0)
+        << "an existing folder is fine";
     base.Write("file", "");
-    EXPECT_NE(MakeSettingsFolder(base.Path("file")), 0);
-    EXPECT_NE(MakeSettingsFolder(base.Path("file\\sub")), 0);
+    EXPECT_NE(MakeSettingsFolder(NativePath(base.Path("file"))), 0);
+    EXPECT_NE(MakeSettingsFolder(NativePath(base.Path("file\\sub"))), 0);
 }
 
 TEST(Win32SettingsLocationTest, ProgramFolderHoldsTheRunningProgram) {
     wchar_t path[MAX_PATH] = {};
     GetModuleFileNameW(nullptr, path, MAX_PATH);
     const std::wstring self = path;
-    const std::string folder = ProgramFolder();
+    const std::string folder = ProgramFolder().Text();
     EXPECT_EQ(Widen(folder) + L"\\" + self.substr(self.rfind(L'\\') + 1), self);
 }
 

@@ -16,13 +16,14 @@ class FakeDrives : public Drives {
     int GetDriveType(const std::string&) override { return kDriveFixed; }
     std::int64_t DiskTotalSize(const std::string&) override { return -1; }
 
-    std::optional<std::string> ToNativePath(const std::string& text) override {
-        if (text.rfind("C:\\", 0) == 0) return Slashed("/" + text.substr(3));
-        if (text.rfind("E:\\", 0) == 0) return Slashed("/media/usb/" + text.substr(3));
+    std::optional<NativePath> ToNativePath(const FolderText& text) override {
+        if (text.rfind("C:\\", 0) == 0) return NativePath(Slashed("/" + text.substr(3)));
+        if (text.rfind("E:\\", 0) == 0) return NativePath(Slashed("/media/usb/" + text.substr(3)));
         return std::nullopt;
     }
 
-    std::optional<std::string> ToFolderText(const std::string& path) override {
+    std::optional<FolderText> ToFolderText(const NativePath& native) override {
+        const std::string& path = native.Text();
         if (path.rfind("/media/usb", 0) == 0)
             return Backslashed("E:\\" + path.substr(std::min<std::size_t>(11, path.size())));
         if (path.rfind("/", 0) == 0) return Backslashed("C:\\" + path.substr(1));
@@ -43,20 +44,22 @@ class FakeDrives : public Drives {
 // Hands back the next answer and records what it was asked.
 class FakeChooser : public FolderChooser {
   public:
-    explicit FakeChooser(std::optional<std::string> answer) : answer_(std::move(answer)) {}
+    explicit FakeChooser(std::optional<std::string> answer) {
+        if (answer) answer_ = NativePath(*answer);
+    }
 
-    std::optional<std::string> ChooseFolder(const std::string& title,
-                                            const std::string& start) override {
+    std::optional<NativePath> ChooseFolder(const std::string& title,
+                                           const NativePath& start) override {
         titles.push_back(title);
         starts.push_back(start);
         return answer_;
     }
 
     std::vector<std::string> titles;
-    std::vector<std::string> starts;
+    std::vector<NativePath> starts;
 
   private:
-    std::optional<std::string> answer_;
+    std::optional<NativePath> answer_;
 };
 
 TEST(BrowseForFolder, AConfirmedChoiceGivesTheFolderWithItsTrailingBackslash) {
@@ -65,7 +68,7 @@ TEST(BrowseForFolder, AConfirmedChoiceGivesTheFolderWithItsTrailingBackslash) {
     FakeChooser chooser(std::string("/media/usb/Backup/2008"));
     EXPECT_EQ(BrowseForFolder(chooser, drives, "E:\\Old\\", messages), "E:\\Backup\\2008\\");
     ASSERT_EQ(chooser.starts.size(), 1u);
-    EXPECT_EQ(chooser.starts[0], "/media/usb/Old/");
+    EXPECT_EQ(chooser.starts[0].Text(), "/media/usb/Old/");
     EXPECT_EQ(chooser.titles[0], "Select Folder");
 }
 
@@ -75,7 +78,7 @@ TEST(BrowseForFolder, ACancelGivesNothingAndAnEmptyRememberedFolderStartsAtTheDe
     FakeChooser chooser(std::nullopt);
     EXPECT_EQ(BrowseForFolder(chooser, drives, "", messages), std::nullopt);
     ASSERT_EQ(chooser.starts.size(), 1u);
-    EXPECT_EQ(chooser.starts[0], "");
+    EXPECT_TRUE(chooser.starts[0].Empty());
 }
 
 TEST(BrowseForFolder, ARememberedFolderOnNoDriveStartsAtTheDefault) {
@@ -83,7 +86,7 @@ TEST(BrowseForFolder, ARememberedFolderOnNoDriveStartsAtTheDefault) {
     test::RecordingMessages messages;
     FakeChooser chooser(std::string("/Data"));
     EXPECT_EQ(BrowseForFolder(chooser, drives, "Q:\\Gone\\", messages), "C:\\Data\\");
-    EXPECT_EQ(chooser.starts.at(0), "");
+    EXPECT_TRUE(chooser.starts.at(0).Empty());
 }
 
 TEST(BrowseForFolder, AFolderNameWithALineBreakIsRefusedWithAMessage) {
@@ -97,20 +100,20 @@ TEST(BrowseForFolder, AFolderNameWithALineBreakIsRefusedWithAMessage) {
 
 TEST(BrowseResult, ADriveRootStaysTheRoot) {
     FakeDrives drives;
-    EXPECT_EQ(BrowseResult(std::string("/"), drives), "C:\\");
-    EXPECT_EQ(BrowseResult(std::string("/media/usb"), drives), "E:\\");
+    EXPECT_EQ(BrowseResult(NativePath("/"), drives), "C:\\");
+    EXPECT_EQ(BrowseResult(NativePath("/media/usb"), drives), "E:\\");
 }
 
 TEST(BrowseResult, KeepsFolderNamesThatLookLikeShortcuts) {
     FakeDrives drives;
-    EXPECT_EQ(BrowseResult(std::string("/Data/Projects.lnk"), drives), "C:\\Data\\Projects.lnk\\");
+    EXPECT_EQ(BrowseResult(NativePath("/Data/Projects.lnk"), drives), "C:\\Data\\Projects.lnk\\");
 }
 
 TEST(BrowseResult, RefusesFoldersItCannotNameRightly) {
     FakeDrives drives;
-    EXPECT_EQ(BrowseResult(std::string("relative/path"), drives), std::nullopt);
+    EXPECT_EQ(BrowseResult(NativePath("relative/path"), drives), std::nullopt);
     // The "*" would end the name early and name the parent folder instead.
-    EXPECT_EQ(BrowseResult(std::string("/Data/a*b"), drives), std::nullopt);
+    EXPECT_EQ(BrowseResult(NativePath("/Data/a*b"), drives), std::nullopt);
 }
 
 }  // namespace

@@ -29,8 +29,8 @@ struct RecordingView : WindowView, RecordingMessages {
     std::string weekday, time;
     bool lastCopyShown = false;
     WindowPlace place{{519, 22, 500, 340}, true};
-    std::optional<std::string> chosen;  // the folder picker's answer
-    std::vector<std::string> pickerStarts;
+    std::optional<NativePath> chosen;  // the folder picker's answer
+    std::vector<NativePath> pickerStarts;
     std::function<void()> onPump;
     std::function<bool()> onClose;  // the window's close request, as a face forwards it
     int closes = 0;
@@ -86,7 +86,7 @@ struct RecordingView : WindowView, RecordingMessages {
     bool AskYesNo(const std::string& question) override {
         return RecordingMessages::AskYesNo(question);
     }
-    std::optional<std::string> ChooseFolder(const std::string&, const std::string& start) override {
+    std::optional<NativePath> ChooseFolder(const std::string&, const NativePath& start) override {
         pickerStarts.push_back(start);
         return chosen;
     }
@@ -101,7 +101,7 @@ class WindowTest : public ::testing::Test {
     void Open() {
         volume.MakeFolder("program");
         window = std::make_unique<PlimoWindow>(volume.Services(), values, locale, view,
-                                               volume.NativePath("program").string());
+                                               NativePath(volume.NativePath("program").string()));
         view.onClose = [this] { return closed = window->CloseRequested(); };
         window->Handle(&PlimoWindow::FormCreate);
     }

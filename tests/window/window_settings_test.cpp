@@ -66,7 +66,7 @@ TEST_F(WindowSettings, DeleteRemovesTheEntryFromListAndFile) {
 TEST_F(WindowSettings, ACancelledBrowseKeepsTheTextAndForgetsTheStartFolder) {
     FillFolders();
     volume.MakeFolder("dst");
-    view.chosen = volume.NativePath("dst").string();
+    view.chosen = NativePath(volume.NativePath("dst").string());
     window->Handle(&PlimoWindow::btPath2Click);
     EXPECT_EQ(view.to, volume.Path("dst\\"));
     EXPECT_EQ(values.LastToDir, volume.Path("dst\\"));
@@ -92,8 +92,8 @@ TEST_F(WindowSettings, SamePathNeedsAFromText) {
 struct FailingDrives : Drives {
     int GetDriveType(const std::string&) override { return kDriveNoRoot; }
     std::int64_t DiskTotalSize(const std::string&) override { return -1; }
-    std::optional<std::string> ToNativePath(const std::string&) override { return {}; }
-    std::optional<std::string> ToFolderText(const std::string&) override {
+    std::optional<NativePath> ToNativePath(const FolderText&) override { return {}; }
+    std::optional<FolderText> ToFolderText(const NativePath&) override {
         throw std::runtime_error("Drive table unreadable");
     }
 };

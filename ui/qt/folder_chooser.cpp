@@ -5,13 +5,13 @@
 
 namespace zarvik3 {
 
-std::optional<std::string> ChooseFolderDialog(QWidget* parent, const std::string& title,
-                                              const std::string& startNativePath) {
+std::optional<NativePath> ChooseFolderDialog(QWidget* parent, const std::string& title,
+                                             const NativePath& start) {
     const QString chosen = QFileDialog::getExistingDirectory(
         parent, QString::fromStdString(title),
-        QFile::decodeName(QByteArray::fromStdString(startNativePath)));
+        QFile::decodeName(QByteArray::fromStdString(start.Text())));
     if (chosen.isEmpty()) return std::nullopt;
-    return QFile::encodeName(chosen).toStdString();
+    return NativePath(QFile::encodeName(chosen).toStdString());
 }
 
 }  // namespace zarvik3

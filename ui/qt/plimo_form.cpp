@@ -45,13 +45,14 @@ QFont WindowFont() {
 }  // namespace
 
 TPlimoForm::TPlimoForm(Platform& platform, ProcessValues& values, const LocaleDateSettings& locale,
-                       MessageSink& messages, std::string programFolder, QWidget* parent)
+                       MessageSink& messages, NativePath programFolder, QWidget* parent)
     : QMainWindow(parent),
       locale_(locale),
       messages_(messages),
       window_(platform, values, locale, *this,
-              programFolder.empty() ? QCoreApplication::applicationDirPath().toStdString()
-                                    : std::move(programFolder)) {
+              programFolder.Empty()
+                  ? NativePath(QCoreApplication::applicationDirPath().toStdString())
+                  : std::move(programFolder)) {
     InitFormResources();
     setObjectName(QStringLiteral("PlimoForm"));
     setWindowTitle(QStringLiteral("Zarvik3 File Copy"));

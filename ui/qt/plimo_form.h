@@ -34,7 +34,7 @@ class TPlimoForm : public QMainWindow, public WindowView {
     // programFolder: the native program folder, which decides where the settings live;
     // empty for the program file's own folder.
     TPlimoForm(Platform& platform, ProcessValues& values, const LocaleDateSettings& locale,
-               MessageSink& messages, std::string programFolder = {}, QWidget* parent = nullptr);
+               MessageSink& messages, NativePath programFolder = {}, QWidget* parent = nullptr);
     ~TPlimoForm() override;
 
     // The About window the application created; "&About" recreates it when it is gone.
@@ -77,8 +77,8 @@ class TPlimoForm : public QMainWindow, public WindowView {
     void ShowMessage(const std::string& text) override;
     void ShowError(const std::string& message) override;
     bool AskYesNo(const std::string& question) override;
-    std::optional<std::string> ChooseFolder(const std::string& title,
-                                            const std::string& startNativePath) override;
+    std::optional<NativePath> ChooseFolder(const std::string& title,
+                                           const NativePath& start) override;
 
   protected:
     void closeEvent(QCloseEvent* event) override;

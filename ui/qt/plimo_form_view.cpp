@@ -175,9 +175,9 @@ bool TPlimoForm::AskYesNo(const std::string& question) {
     return messages_.AskYesNo(question);
 }
 
-std::optional<std::string> TPlimoForm::ChooseFolder(const std::string& title,
-                                                    const std::string& startNativePath) {
-    return ChooseFolderDialog(this, title, startNativePath);
+std::optional<NativePath> TPlimoForm::ChooseFolder(const std::string& title,
+                                                   const NativePath& start) {
+    return ChooseFolderDialog(this, title, start);
 }
 
 }  // namespace zarvik3

@@ -15,13 +15,13 @@ int RunProgram(QApplication& application) {
     // The name only, not a display name, which Qt would append to every window caption.
     QApplication::setApplicationName(QStringLiteral("Zarvik3"));
     // The window locates the same file again for its own reads and writes.
-    const std::string programFolder = QCoreApplication::applicationDirPath().toStdString();
+    const NativePath programFolder(QCoreApplication::applicationDirPath().toStdString());
     Platform platform = CreatePlatform(LocateSettingsFile(programFolder).file);
     // Updated in place at each run, so the list and the history follow the locale.
     const LocaleDateSettings& locale = platform.conditions->Locale();
     ProcessValues values;
     MessageBoxSink messages;
-    TPlimoForm form(platform, values, locale, messages);
+    TPlimoForm form(platform, values, locale, messages, programFolder);
     TAboutBoxer about;
     // Left open, it must not keep the program running once the main window has closed.
     about.setAttribute(Qt::WA_QuitOnClose, false);
