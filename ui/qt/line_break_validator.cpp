@@ -3,6 +3,8 @@
 #include <QLineEdit>
 #include <QMetaObject>
 
+#include "window/field_refusal.h"
+
 namespace zarvik3 {
 
 LineBreakValidator::LineBreakValidator(MessageSink& messages, std::string fieldName,
@@ -10,17 +12,16 @@ LineBreakValidator::LineBreakValidator(MessageSink& messages, std::string fieldN
     : QValidator(parent), messages_(messages), fieldName_(std::move(fieldName)) {}
 
 QValidator::State LineBreakValidator::validate(QString& input, int&) const {
-    const bool refused =
-        input.contains(QChar('\n')) || input.contains(QChar('\r')) || input.contains(QChar(u'\0'));
-    if (!refused) return Acceptable;
+    std::optional<std::string> refusal = FieldRefusal(fieldName_, input.toStdString());
+    if (!refusal) return Acceptable;
     // The field is still undoing the edit here; the modal box waits for it to finish.
     if (!telling_) {
         telling_ = true;
         QMetaObject::invokeMethod(
             const_cast<LineBreakValidator*>(this),
-            [this] {
+            [this, message = std::move(*refusal)] {
                 telling_ = false;
-                messages_.ShowMessage(fieldName_ + " cannot hold a line break.");
+                messages_.ShowMessage(message);
             },
             Qt::QueuedConnection);
     }
