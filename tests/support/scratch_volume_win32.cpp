@@ -100,7 +100,7 @@ ScratchVolume::ScratchVolume() : native_(std::make_unique<Native>()) {
         const std::wstring candidate = std::wstring(base) + L"zarvik3-" + std::to_wstring(n);
         if (CreateDirectoryW(candidate.c_str(), nullptr)) native_->folder = candidate;
     }
-    platform_ = CreatePlatform(Narrow(native_->Of("settings.ini")));
+    platform_ = CreatePlatform(zarvik3::NativePath(Narrow(native_->Of("settings.ini"))));
 }
 
 ScratchVolume::~ScratchVolume() {
