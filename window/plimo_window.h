@@ -1,8 +1,10 @@
 #pragma once
 
 #include <chrono>
+#include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "copy/copy_observer.h"
 #include "copy/copy_run.h"
@@ -72,8 +74,11 @@ class PlimoWindow : private CopyObserver {
     MainSectionState MainState();
     void ShowLastCopy(const std::string& timeText);
     void ClearLastCopy();
-    void DeleteEntry(bool fromList);
-    void Browse(bool fromField, std::string& remembered);
+    using ListSetter = std::function<void(const std::vector<std::string>&)>;
+    using TextSetter = std::function<void(const std::string&)>;
+    void DeleteEntry(const std::string& section, std::vector<std::string> list, std::string text,
+                     const ListSetter& showList);
+    void Browse(const TextSetter& setField, std::string& remembered);
 
     Platform& platform_;
     ProcessValues& values_;

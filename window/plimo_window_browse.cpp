@@ -5,11 +5,11 @@
 
 namespace zarvik3 {
 
-void PlimoWindow::Browse(bool fromField, std::string& remembered) {
+void PlimoWindow::Browse(const TextSetter& setField, std::string& remembered) {
     lines_.Clear();
-    const std::optional<std::string> chosen =
+    const std::optional<FolderText> chosen =
         BrowseForFolder(view_, *platform_.drives, remembered, view_);
-    if (chosen) fromField ? view_.SetFromText(*chosen) : view_.SetToText(*chosen);
+    if (chosen) setField(*chosen);
     remembered = chosen.value_or(std::string());
     if (!platform_.fileSystem->SetCurrentDirectory(values_.ExeDir)) {
         view_.ShowMessage("Directory Error");
@@ -18,11 +18,11 @@ void PlimoWindow::Browse(bool fromField, std::string& remembered) {
 }
 
 void PlimoWindow::btPathClick() {
-    Browse(true, values_.LastFromDir);
+    Browse([this](const std::string& text) { view_.SetFromText(text); }, values_.LastFromDir);
 }
 
 void PlimoWindow::btPath2Click() {
-    Browse(false, values_.LastToDir);
+    Browse([this](const std::string& text) { view_.SetToText(text); }, values_.LastToDir);
 }
 
 void PlimoWindow::SamePath1Click() {

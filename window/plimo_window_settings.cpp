@@ -124,27 +124,31 @@ void PlimoWindow::FromBoxChange() {
     ShowLastCopy(StampTimeText(*stamp));
 }
 
-void PlimoWindow::DeleteEntry(bool fromList) {
-    std::vector<std::string> list = fromList ? view_.FromList() : view_.ToList();
-    std::string text = fromList ? view_.FromText() : view_.ToText();
-    fromList ? view_.SetFromText({}) : view_.SetToText({});
-    const auto showList = [&] { fromList ? view_.SetFromList(list) : view_.SetToList(list); };
+// The field's text is cleared first; its list shows what is left even after a refused write.
+void PlimoWindow::DeleteEntry(const std::string& section, std::vector<std::string> list,
+                              std::string text, const ListSetter& showList) {
     SettingsFile file = OpenSettings();
     try {
-        DeleteHistoryEntry(file, list, text, fromList ? kFromSection : kToSection);
+        DeleteHistoryEntry(file, list, text, section);
     } catch (...) {
-        showList();
+        showList(list);
         throw;
     }
-    showList();
+    showList(list);
 }
 
 void PlimoWindow::Delete1Click() {
-    DeleteEntry(true);
+    const std::string text = view_.FromText();
+    view_.SetFromText({});
+    DeleteEntry(kFromSection, view_.FromList(), text,
+                [this](const std::vector<std::string>& list) { view_.SetFromList(list); });
 }
 
 void PlimoWindow::Delete2Click() {
-    DeleteEntry(false);
+    const std::string text = view_.ToText();
+    view_.SetToText({});
+    DeleteEntry(kToSection, view_.ToList(), text,
+                [this](const std::vector<std::string>& list) { view_.SetToList(list); });
 }
 
 }  // namespace zarvik3
