@@ -8,9 +8,9 @@
 #include <QScreen>
 #include <QStyle>
 
-#include "text/text_helpers.h"
 #include "ui/qt/bevel_panel.h"
 #include "ui/qt/link_label.h"
+#include "window/about_texts.h"
 
 // The picture lives in a static library, so its resource must be registered by name.
 static void InitAboutResources() {
@@ -23,8 +23,6 @@ namespace {
 
 constexpr int kClientWidth = 297;
 constexpr int kClientHeight = 201;
-constexpr char kEmailAddress[] = "z3@example.org";
-constexpr char kWebAddress[] = "https://example.org/zarvik3/";
 
 QFont SansSerif(int pixelHeight) {
     QFont font(QStringLiteral("MS Sans Serif"));
@@ -80,7 +78,7 @@ void TAboutBoxer::Build() {
 
 void TAboutBoxer::SetUpWindow() {
     setObjectName(QStringLiteral("AboutBoxer"));
-    setWindowTitle(QStringLiteral("About"));
+    setWindowTitle(QString::fromUtf8(about::kCaption));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
@@ -108,11 +106,11 @@ void TAboutBoxer::FormCreate() {
 }
 
 void TAboutBoxer::lbEmailClick() {
-    links_.Open("mailto:" + TrimControls(lbEmail->text().toStdString()));
+    links_.Open(about::EmailLink(lbEmail->text().toStdString()));
 }
 
 void TAboutBoxer::lbUrlClick() {
-    links_.Open(TrimControls(lbUrl->text().toStdString()));
+    links_.Open(about::WebLink(lbUrl->text().toStdString()));
 }
 
 void TAboutBoxer::OKButtonClick() {
@@ -133,27 +131,27 @@ void TAboutBoxer::BuildPanel() {
 }
 
 void TAboutBoxer::BuildPanelTexts() {
-    ProductName = new QLabel(QStringLiteral("Zarvik3"), Panel1);
+    ProductName = new QLabel(QString::fromUtf8(about::kProductName), Panel1);
     QFont big = SansSerif(32);
     big.setBold(true);
     ProductName->setFont(big);
     PlaceLabel(ProductName, "ProductName", {137, 8, 124, 37});
-    lbVersion = MakeLabel(Panel1, "lbVersion", QStringLiteral("Version 1b "), {167, 43, 53, 13});
-    Label6 = MakeLabel(Panel1, "Label6", QStringLiteral("2008"), {176, 63, 24, 13});
-    Copyright = MakeLabel(Panel1, "Copyright", QString::fromUtf8("\u00A9 2008 example.org"),
-                          {136, 82, 130, 13});
-    Label1 = MakeLabel(Panel1, "Label1", QStringLiteral("With thanks to all testers"),
-                       {134, 104, 147, 13});
-    Label2 = MakeLabel(Panel1, "Label2", QStringLiteral("for their reports."), {134, 118, 95, 13});
+    lbVersion =
+        MakeLabel(Panel1, "lbVersion", QString::fromUtf8(about::kVersion), {167, 43, 53, 13});
+    Label6 = MakeLabel(Panel1, "Label6", QString::fromUtf8(about::kYear), {176, 63, 24, 13});
+    Copyright =
+        MakeLabel(Panel1, "Copyright", QString::fromUtf8(about::kCopyright), {136, 82, 130, 13});
+    Label1 = MakeLabel(Panel1, "Label1", QString::fromUtf8(about::kThanks), {134, 104, 147, 13});
+    Label2 = MakeLabel(Panel1, "Label2", QString::fromUtf8(about::kThanksEnd), {134, 118, 95, 13});
     SetTextColour(Label1, QColor(128, 0, 0));
     SetTextColour(Label2, QColor(128, 0, 0));
 }
 
 void TAboutBoxer::BuildLinks() {
-    lbEmail = new LinkLabel(QString::fromLatin1(kEmailAddress), Panel1);
+    lbEmail = new LinkLabel(QString::fromUtf8(about::kEmailAddress), Panel1);
     StyleAsLink(lbEmail);
     PlaceLabel(lbEmail, "lbEmail", {163, 137, 70, 13});
-    lbUrl = new LinkLabel(QString::fromLatin1(kWebAddress), Panel1);
+    lbUrl = new LinkLabel(QString::fromUtf8(about::kWebAddress), Panel1);
     StyleAsLink(lbUrl);
     PlaceLabel(lbUrl, "lbUrl", {134, 149, 134, 13});
     connect(lbEmail, &LinkLabel::clicked, this, &TAboutBoxer::lbEmailClick);
