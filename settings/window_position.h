@@ -21,12 +21,13 @@ struct ScreenRect {
     int height = 0;
 };
 
-// A saved position is applied when the window, placed there, overlaps at least one screen
-// by a pixel; partly off-screen (negative coordinates included) is fine.
+// Whether the window, placed there, overlaps at least one screen by a pixel.
 bool IsOnSomeScreen(const ScreenRect& window, const std::vector<ScreenRect>& screens);
 
 // The position to open at: the saved one, or the designed one when the window would lie
-// wholly outside every screen or none was saved.
+// wholly outside every screen or none was saved; then moved, as little as it takes, onto
+// the screen that shows most of it, so that it opens wholly on that screen whatever the
+// display's scale.
 WindowPosition OpeningPosition(const std::optional<WindowPosition>& saved, int width, int height,
                                const std::vector<ScreenRect>& screens);
 
