@@ -18,30 +18,36 @@ ALLOWED = {
     "copy": {"platform", "text"},
     "settings": {"platform", "text"},
     "window": {"copy", "settings", "platform", "text"},
-    "ui": {"window", "copy", "settings", "platform", "text"},
-    "app": {"ui", "window", "copy", "settings", "platform", "text"},
+    "ui/qt": {"window", "copy", "settings", "platform", "text"},
+    "ui/win32": {"window", "copy", "settings", "platform", "platform/win32", "ui/pictures", "text"},
+    "app": {"ui/qt", "ui/win32", "window", "copy", "settings", "platform", "text"},
     "cli": {"copy", "settings", "platform", "text"},
-    "bench": {"ui", "window", "copy", "settings", "platform", "text"},
+    "bench": {"ui/qt", "window", "copy", "settings", "platform", "text"},
 }
 # Code that builds for every system names no system's own headers.
-PORTABLE = {"text", "platform", "copy", "settings", "window", "ui", "app"}
+# (The mains in app/ are one per face and system.)
+PORTABLE = {"text", "platform", "copy", "settings", "window", "ui/qt"}
 SYSTEM_HEADER = re.compile(
     r"^(unistd|fcntl|dirent|pwd|grp|poll|termios|dlfcn|spawn|mntent|windows|winbase|"
     r"shlobj|io|direct)\.h$|^(sys|linux|bits)/")
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]', re.M)
 
 
+# Folders whose subfolders are modules of their own.
+SPLIT = ("platform", "ui")
+
+
 def module_of(path):
     parts = path.parts
-    if len(parts) > 2 and parts[0] == "platform" and parts[1] in ("posix", "win32"):
-        return f"platform/{parts[1]}"
+    if len(parts) > 2 and parts[0] in SPLIT:
+        return f"{parts[0]}/{parts[1]}"
     return parts[0] if len(parts) > 1 else None
 
 
 def target_module(header):
     parts = header.split("/")
-    if parts[0] == "platform" and len(parts) > 2:
-        return f"platform/{parts[1]}"
+    if parts[0] in SPLIT and len(parts) > 2:
+        return f"{parts[0]}/{parts[1]}"
     return parts[0] if len(parts) > 1 else None
 
 
