@@ -30,3 +30,5 @@ fi
 cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" >/dev/null
 cmake --build "$build" -j2
 ctest --test-dir "$build" --output-on-failure -j2
+# The installer, built with wixl and checked under wine.
+"$root/tests/win32/installer_test.sh" "$build"

@@ -66,14 +66,32 @@ bool MayCreateIn(const std::wstring& folder) {
     return true;
 }
 
-std::optional<std::wstring> RoamingFolder() {
+std::optional<std::wstring> KnownFolder(REFKNOWNFOLDERID id) {
     wchar_t* path = nullptr;
     std::optional<std::wstring> folder;
-    if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_RoamingAppData, KF_FLAG_DEFAULT, nullptr, &path))) {
-        folder = path;
-    }
+    if (SUCCEEDED(SHGetKnownFolderPath(id, KF_FLAG_DEFAULT, nullptr, &path))) folder = path;
     CoTaskMemFree(path);
     return folder;
+}
+
+std::optional<std::wstring> RoamingFolder() {
+    return KnownFolder(FOLDERID_RoamingAppData);
+}
+
+// The installer owns the Program Files trees: a settings file there would outlive the
+// program's removal, and only an administrator could write it.
+bool IsSystemProgramFolder(const std::wstring& folder) {
+    for (REFKNOWNFOLDERID id : {FOLDERID_ProgramFiles, FOLDERID_ProgramFilesX86}) {
+        const std::optional<std::wstring> programs = KnownFolder(id);
+        if (!programs || programs->empty() || folder.size() < programs->size()) continue;
+        const bool within = folder.size() == programs->size() || folder[programs->size()] == L'\\';
+        if (within && CompareStringOrdinal(folder.c_str(), static_cast<int>(programs->size()),
+                                           programs->c_str(), static_cast<int>(programs->size()),
+                                           TRUE) == CSTR_EQUAL) {
+            return true;
+        }
+    }
+    return false;
 }
 
 bool IsDriveOnly(const std::wstring& path) {
@@ -108,7 +126,9 @@ SettingsLocation LocateSettingsFile(const NativePath& programFolder) {
     const std::wstring beside = Joined(Widen(folder), kFileName);
     const DWORD besideAttributes = folder.empty() ? INVALID_FILE_ATTRIBUTES : Attributes(beside);
     const bool besideExists = besideAttributes != INVALID_FILE_ATTRIBUTES;
-    if (!folder.empty() && (besideExists ? MayWriteFile(beside) : MayCreateIn(Widen(folder)))) {
+    const bool mayKeepBeside = !folder.empty() && !IsSystemProgramFolder(Widen(folder)) &&
+                               (besideExists ? MayWriteFile(beside) : MayCreateIn(Widen(folder)));
+    if (mayKeepBeside) {
         return {NativePath(Narrow(beside)), {}};
     }
     const auto roaming = RoamingFolder();

@@ -61,6 +61,16 @@ TEST(Win32SettingsLocationTest, AReadOnlyFileMovesTheSettingsToTheUsersFolderAsF
     RemoveDirectoryW(perUser.c_str());
 }
 
+// Under wine Program Files can be written; on Windows only an administrator can.
+TEST(Win32SettingsLocationTest, AProgramInProgramFilesKeepsItsSettingsInTheUsersFolder) {
+    wchar_t* programs = nullptr;
+    ASSERT_TRUE(SUCCEEDED(SHGetKnownFolderPath(FOLDERID_ProgramFiles, 0, nullptr, &programs)));
+    const std::string installed = Narrow(std::wstring(programs) + L"\\Zarvik3");
+    CoTaskMemFree(programs);
+    EXPECT_EQ(LocateSettingsFile(NativePath(installed)).file.Text(),
+              Narrow(RoamingFolder() + L"\\zarvik3\\settings.ini"));
+}
+
 TEST(Win32SettingsLocationTest, MakeSettingsFolderMakesEveryMissingLevel) {
     test::Win32TempTree base;
     EXPECT_EQ(MakeSettingsFolder(NativePath(base.Path("a\\b\\c"))), 0);
