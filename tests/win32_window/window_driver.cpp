@@ -72,15 +72,13 @@ std::string NativeWindowTest::Text(int id) const {
     return Narrow(text);
 }
 
+// The rows the list box shows, drawn from the face's lines.
 std::vector<std::string> NativeWindowTest::Lines() const {
+    const ResultList& shown = form->Lines();
+    EXPECT_EQ(static_cast<std::size_t>(SendMessageW(Item(kListBox1), LB_GETCOUNT, 0, 0)),
+              shown.Count());
     std::vector<std::string> lines;
-    const auto count = SendMessageW(Item(kListBox1), LB_GETCOUNT, 0, 0);
-    for (LRESULT i = 0; i < count; ++i) {
-        std::wstring line(
-            static_cast<std::size_t>(SendMessageW(Item(kListBox1), LB_GETTEXTLEN, i, 0)), L'\0');
-        SendMessageW(Item(kListBox1), LB_GETTEXT, i, reinterpret_cast<LPARAM>(line.data()));
-        lines.push_back(Narrow(line));
-    }
+    for (std::size_t row = 0; row < shown.Count(); ++row) lines.push_back(Narrow(shown.Line(row)));
     return lines;
 }
 

@@ -5,6 +5,7 @@
 
 #include "platform/win32/wide_text.h"
 #include "ui/pictures/boat.xpm"
+#include "ui/win32/window_class.h"
 #include "ui/win32/xpm_bitmap.h"
 #include "window/about_texts.h"
 
@@ -95,14 +96,7 @@ void TAboutBoxer::ShowAbout(HWND owner) {
 }
 
 void TAboutBoxer::Create(HWND owner) {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = &WindowProc;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = kClassName;
-    RegisterClassExW(&windowClass);
+    RegisterWindowClass(kClassName, &ForwardMessages<TAboutBoxer>);
     window_ = CreateWindowExW(kExStyle, kClassName, Widen(about::kCaption).c_str(), kStyle, 0, 0, 0,
                               0, owner, nullptr, GetModuleHandleW(nullptr), nullptr);
     SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
@@ -139,12 +133,6 @@ void TAboutBoxer::CreateControls() {
                        scale_.Rect(111, 176, 75, 25), IDOK);
     SendMessageW(ok, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
     SetFocus(ok);
-}
-
-LRESULT CALLBACK TAboutBoxer::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* about = reinterpret_cast<TAboutBoxer*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (about == nullptr) return DefWindowProcW(window, message, wParam, lParam);
-    return about->OnMessage(message, wParam, lParam);
 }
 
 LRESULT TAboutBoxer::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -19,9 +19,10 @@ class TAboutBoxer {
     void ShowAbout(HWND owner);
     HWND Window() const { return window_; }
 
-  private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    // The window's messages, through ForwardMessages.
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+  private:
     void Create(HWND owner);
     void CreateControls();
     void OpenLink(int id);

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "ui/win32/control_ids.h"
+#include "ui/win32/window_class.h"
 
 namespace zarvik3 {
 namespace {
@@ -14,24 +15,13 @@ constexpr SIZE kClientSize{490, 292};
 // A pick from FromBox's list, handled once the box has put the picked text in its field.
 constexpr UINT kFromPicked = WM_APP + 1;
 
-void RegisterFormClass(WNDPROC procedure) {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = procedure;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.hIcon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = kClassName;
-    RegisterClassExW(&windowClass);  // a second window finds the class there already
-}
-
 }  // namespace
 
 TPlimoForm::TPlimoForm(Platform& platform, ProcessValues& values, const LocaleDateSettings& locale,
                        NativePath programFolder)
     : behaviour_(platform, values, locale, *this, std::move(programFolder)), about_() {
-    RegisterFormClass(&WindowProc);
+    RegisterWindowClass(kClassName, &ForwardMessages<TPlimoForm>,
+                        LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1)));
     window_ =
         CreateWindowExW(kExStyle, kClassName, L"Zarvik3 File Copy", kStyle, CW_USEDEFAULT,
                         CW_USEDEFAULT, 0, 0, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
@@ -59,17 +49,15 @@ TPlimoForm::~TPlimoForm() {
     DeleteObject(glyph_);
 }
 
-LRESULT CALLBACK TPlimoForm::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* form = reinterpret_cast<TPlimoForm*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (form == nullptr) return DefWindowProcW(window, message, wParam, lParam);
-    return form->OnMessage(message, wParam, lParam);
-}
-
 LRESULT TPlimoForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_COMMAND:
             OnCommand(LOWORD(wParam), HIWORD(wParam));
             return 0;
+        case WM_DRAWITEM:
+            if (wParam != kListBox1) return DefWindowProcW(window_, message, wParam, lParam);
+            lines_.Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam), font_);
+            return TRUE;
         case WM_NOTIFY:
             OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
             return 0;
@@ -102,7 +90,7 @@ void TPlimoForm::OnCommand(int id, int code) {
     };
     if (id == kBtCopy && code == BN_CLICKED) {
         behaviour_.CopyClicked();
-        ScrollToNewest();
+        lines_.Show();
         return;
     }
     if (id == kFromBox) {

@@ -10,6 +10,7 @@
 #include "text/locale_date_settings.h"
 #include "ui/win32/about_boxer.h"
 #include "ui/win32/dpi_scale.h"
+#include "ui/win32/result_list.h"
 #include "window/plimo_window.h"
 #include "window/process_values.h"
 #include "window/window_view.h"
@@ -30,6 +31,7 @@ class TPlimoForm : public WindowView {
     HWND Window() const { return window_; }
     PlimoWindow& Behaviour() { return behaviour_; }
     HWND AboutWindow() const { return about_.Window(); }
+    const ResultList& Lines() const { return lines_; }
 
     std::string FromText() override;
     void SetFromText(const std::string& text) override;
@@ -70,9 +72,10 @@ class TPlimoForm : public WindowView {
     std::optional<NativePath> ChooseFolder(const std::string& title,
                                            const NativePath& start) override;
 
-  private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    // The window's messages, through ForwardMessages.
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+  private:
     void OnCommand(int id, int code);
     void OnNotify(const NMHDR& header);
     void OnDpiChanged(int dpi, const RECT& suggested);
@@ -84,7 +87,6 @@ class TPlimoForm : public WindowView {
     void PlaceControl(int id);
     void ApplyFonts();
     void ShowPickerValue();
-    void ScrollToNewest();
     HWND Control(int id) const { return GetDlgItem(window_, id); }
     void SetLabel(int id, const std::string& text);
 
@@ -98,7 +100,7 @@ class TPlimoForm : public WindowView {
     HBITMAP glyph_ = nullptr;
     TDateTime pickerValue_ = 0;
     bool settingPicker_ = false;
-    bool newLines_ = false;
+    ResultList lines_;
 };
 
 }  // namespace zarvik3

@@ -49,7 +49,8 @@ const ControlDesign kDesign[] = {
     {kEdFile, WC_EDITW, L"*.*", kEdit, 188, 54, 50, 21},
     {kDTPicker1, DATETIMEPICK_CLASSW, L"", DTS_SHORTDATEFORMAT | kTab, 80, 77, 86, 21},
     {kListBox1, WC_LISTBOXW, L"",
-     LBS_NOINTEGRALHEIGHT | LBS_HASSTRINGS | WS_VSCROLL | WS_BORDER | kTab, 0, 104, 490, 161},
+     LBS_NODATA | LBS_OWNERDRAWFIXED | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_BORDER | kTab, 0, 104,
+     490, 161},
     {kFromBox, WC_COMBOBOXW, L"", kCombo, 80, 0, 295, 21 + kListRows* kRowHeight},
     {kEdPrev, WC_EDITW, L".~|.bak", kEdit, 339, 54, 65, 21},
     {kBtCopy, WC_BUTTONW, L"&Copy", kButton, 416, 44, 73, 54, true},
@@ -81,6 +82,7 @@ void TPlimoForm::CreateControls() {
                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(design.id)),
                         GetModuleHandleW(nullptr), nullptr);
     }
+    lines_.Attach(Control(kListBox1));
     SendMessageW(Control(kSubBox), BM_SETCHECK, BST_CHECKED, 0);
     glyph_ = BitmapFromXpm(copy_glyph);
     SendMessageW(Control(kBtCopy), BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(glyph_));

@@ -112,33 +112,16 @@ void TPlimoForm::SetIncludeSubfolders(bool include) {
 }
 
 void TPlimoForm::ClearList() {
-    SendMessageW(Control(kListBox1), LB_RESETCONTENT, 0, 0);
-    newLines_ = false;
+    lines_.Clear();
 }
 
+// Shown at the next pump: telling the list box of each line on its own is dear.
 void TPlimoForm::AppendLine(const std::string& line) {
-    SendMessageW(Control(kListBox1), LB_ADDSTRING, 0,
-                 reinterpret_cast<LPARAM>(Widen(line).c_str()));
-    newLines_ = true;  // brought into view at the next pump: scrolling per line is dear
+    lines_.Append(line);
 }
 
 void TPlimoForm::AppendToLine(std::size_t row, const std::string& suffix) {
-    HWND list = Control(kListBox1);
-    const auto index = static_cast<WPARAM>(row);
-    const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, index, 0);
-    if (length == LB_ERR) return;
-    std::wstring text(static_cast<std::size_t>(length), L'\0');
-    SendMessageW(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
-    text += Widen(suffix);
-    SendMessageW(list, LB_DELETESTRING, index, 0);
-    SendMessageW(list, LB_INSERTSTRING, index, reinterpret_cast<LPARAM>(text.c_str()));
-}
-
-void TPlimoForm::ScrollToNewest() {
-    if (!newLines_) return;
-    newLines_ = false;
-    HWND list = Control(kListBox1);
-    SendMessageW(list, LB_SETTOPINDEX, SendMessageW(list, LB_GETCOUNT, 0, 0) - 1, 0);
+    lines_.AppendTo(row, suffix);
 }
 
 void TPlimoForm::ShowStatus(const std::string& text) {
@@ -220,8 +203,8 @@ std::vector<ScreenRect> TPlimoForm::Screens() {
 }
 
 void TPlimoForm::ProcessEvents() {
+    lines_.ShowIfDue();
     PumpWaitingMessages();
-    ScrollToNewest();
 }
 
 void TPlimoForm::CloseWindow() {
