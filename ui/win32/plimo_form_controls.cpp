@@ -84,8 +84,6 @@ void TPlimoForm::CreateControls() {
     }
     lines_.Attach(Control(kListBox1));
     SendMessageW(Control(kSubBox), BM_SETCHECK, BST_CHECKED, 0);
-    glyph_ = BitmapFromXpm(copy_glyph);
-    SendMessageW(Control(kBtCopy), BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(glyph_));
     SendMessageW(Control(kToFolder), CB_SETMINVISIBLE, kListRows, 0);
     pickerValue_ = kPickerInitialValue;
     ShowPickerValue();
@@ -141,6 +139,9 @@ void TPlimoForm::ApplyFonts() {
         SendMessageW(Control(design.id), WM_SETFONT,
                      reinterpret_cast<WPARAM>(design.bold ? boldFont_ : font_), TRUE);
     }
+    DeleteObject(glyph_);
+    glyph_ = BitmapFromXpm(copy_glyph, scale_.Dpi());
+    SendMessageW(Control(kBtCopy), BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(glyph_));
 }
 
 // Labels grow to the right when their text needs more room than the design gave.

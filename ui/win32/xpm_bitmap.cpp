@@ -27,22 +27,24 @@ DWORD ColourOf(const std::string& spec) {
 
 }  // namespace
 
-HBITMAP BitmapFromXpm(const char* const* xpm) {
+HBITMAP BitmapFromXpm(const char* const* xpm, int dpi) {
     XpmHeader header;
     if (std::sscanf(xpm[0], "%d %d %d", &header.width, &header.height, &header.colours) != 3) {
         return nullptr;
     }
     std::map<char, DWORD> palette;
     for (int i = 1; i <= header.colours; ++i) palette[xpm[i][0]] = ColourOf(xpm[i] + 1);
-    std::vector<DWORD> pixels(static_cast<std::size_t>(header.width) * header.height);
-    for (int y = 0; y < header.height; ++y) {
-        const char* row = xpm[1 + header.colours + y];
-        for (int x = 0; x < header.width; ++x) pixels[y * header.width + x] = palette[row[x]];
+    const int width = MulDiv(header.width, dpi, 96);
+    const int height = MulDiv(header.height, dpi, 96);
+    std::vector<DWORD> pixels(static_cast<std::size_t>(width) * height);
+    for (int y = 0; y < height; ++y) {
+        const char* row = xpm[1 + header.colours + y * 96 / dpi];
+        for (int x = 0; x < width; ++x) pixels[y * width + x] = palette[row[x * 96 / dpi]];
     }
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = header.width;
-    info.bmiHeader.biHeight = -header.height;  // top row first, as the picture lists them
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // top row first, as the picture lists them
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
