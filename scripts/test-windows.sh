@@ -18,13 +18,15 @@ unset DISPLAY
 wineserver -p >/dev/null 2>&1 </dev/null || true
 trap 'wineserver -k >/dev/null 2>&1 </dev/null || true' EXIT
 wineboot -i >/dev/null 2>&1 </dev/null
-# The native window's tests need no display: wine's null graphics driver, taken up by the
-# next wine session.
-if ! wine reg query 'HKCU\Software\Wine\Drivers' /v Graphics 2>/dev/null </dev/null | grep -q null; then
+# The native window's tests need no display: wine's null graphics driver. A new wine session
+# takes it up; its services start under wineboot, never under a test's captured output, where
+# they would hold the pipe open. (The registry file is read directly, with no wine command.)
+if ! grep -qs '"Graphics"="null"' "$WINEPREFIX/user.reg"; then
     wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1 </dev/null
     wineserver -k >/dev/null 2>&1 </dev/null || true
     wineserver -w >/dev/null 2>&1 </dev/null || true
     wineserver -p >/dev/null 2>&1 </dev/null || true
+    wineboot >/dev/null 2>&1 </dev/null
 fi
 
 cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" >/dev/null
