@@ -8,6 +8,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -158,7 +159,12 @@ bool Storable(const Step& step) {
     if (step.kind != 'x') {
         const std::string& key = step.entry.key;
         if (Holds(key, breaks) || key.find('=') != std::string::npos) return false;
-        if (Trim(key).starts_with('[')) return false;
+        // A "[" that no visible ASCII character precedes reads back as a section header on
+        // one system or the other, whatever blanks stand before it.
+        const auto visible = std::find_if(key.begin(), key.end(), [](char c) {
+            return static_cast<unsigned char>(c) > ' ' && static_cast<unsigned char>(c) < 0x7F;
+        });
+        if (visible != key.end() && *visible == '[') return false;
     }
     return step.kind != 'w' || !Holds(step.value, breaks);
 }
