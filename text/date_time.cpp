@@ -71,6 +71,14 @@ TDateTime EncodeDateTime(const DateTimeParts& parts) {
     return day < 0 ? day - time : day + time;
 }
 
+TDateTime WithDate(TDateTime value, int year, int month, int day) {
+    DateTimeParts parts = DecodeDateTime(value);
+    parts.year = year;
+    parts.month = month;
+    parts.day = day;
+    return EncodeDateTime(parts);
+}
+
 std::int64_t DayNumber(TDateTime value) {
     return RoundedMilliseconds(value) / kMsPerDay;
 }

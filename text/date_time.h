@@ -26,6 +26,9 @@ DateTimeParts DecodeDateTime(TDateTime value);
 // The parts must form a valid date (years 1 to 9999) and time.
 TDateTime EncodeDateTime(const DateTimeParts& parts);
 
+// value on the given date, at value's own time of day: a date picker's new date.
+TDateTime WithDate(TDateTime value, int year, int month, int day);
+
 // 1 is Sunday, 7 is Saturday.
 int DayOfWeek(TDateTime value);
 

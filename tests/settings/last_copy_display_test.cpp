@@ -16,7 +16,8 @@ TEST(OpeningPositionTest, WhollyOffScreenFallsBackToTheDesign) {
 
 TEST(OpeningPositionTest, APartlyShownWindowOpensWhollyOnItsScreen) {
     const std::vector<ScreenRect> screens{{0, 0, 1920, 1080}, {1920, -200, 1280, 1024}};
-    EXPECT_EQ(OpeningPosition(WindowPosition{-40, -500}, 600, 400, screens), (WindowPosition{0, 0}));
+    EXPECT_EQ(OpeningPosition(WindowPosition{-40, -500}, 600, 400, screens),
+              (WindowPosition{0, 0}));
     EXPECT_EQ(OpeningPosition(WindowPosition{-150, 2500}, 600, 400, screens),
               (WindowPosition{-150, 2500}));
     EXPECT_EQ(OpeningPosition(WindowPosition{900, 1700}, 600, 400, screens),

@@ -13,14 +13,6 @@ QDate ToQDate(TDateTime value) {
     return QDate(parts.year, parts.month, parts.day);
 }
 
-TDateTime WithDate(TDateTime value, int year, int month, int day) {
-    DateTimeParts parts = DecodeDateTime(value);
-    parts.year = year;
-    parts.month = month;
-    parts.day = day;
-    return EncodeDateTime(parts);
-}
-
 }  // namespace
 
 DateTimePicker::DateTimePicker(const LocaleDateSettings& locale, QWidget* parent)

@@ -2,24 +2,25 @@
 
 #include <QSize>
 #include <QString>
-#include <algorithm>
+#include <chrono>
 
 namespace zarvik3 {
 
 namespace {
 
-// The view lays out every row on each batch, so batches are spaced to keep that work at
-// about a twentieth of the run however long the list grows.
-constexpr qint64 kViewShareDivisor = 19;
 constexpr int kRowHeight = 13;
+
+int Milliseconds(ShowPacing::Clock::duration interval) {
+    return static_cast<int>(
+        std::chrono::duration_cast<std::chrono::milliseconds>(interval).count());
+}
 
 }  // namespace
 
 ResultListModel::ResultListModel(QObject* parent, qint64 batchIntervalMs)
-    : QAbstractListModel(parent), batchIntervalMs_(batchIntervalMs), intervalMs_(batchIntervalMs) {
-    sinceFlush_.start();
+    : QAbstractListModel(parent), pacing_(std::chrono::milliseconds(batchIntervalMs)) {
     flushTimer_.setSingleShot(true);
-    flushTimer_.setInterval(static_cast<int>(intervalMs_));
+    flushTimer_.setInterval(Milliseconds(pacing_.Interval()));
     connect(&flushTimer_, &QTimer::timeout, this, &ResultListModel::Flush);
 }
 
@@ -44,7 +45,7 @@ void ResultListModel::Clear() {
     lines_.clear();
     shownCount_ = 0;
     endResetModel();
-    sinceFlush_.restart();
+    pacing_.Restart();
 }
 
 std::size_t ResultListModel::LineCount() {
@@ -58,22 +59,20 @@ const std::string& ResultListModel::Line(std::size_t index) {
 }
 
 void ResultListModel::FlushIfDue() {
-    if (PendingCount() > 0 && sinceFlush_.elapsed() >= intervalMs_) Flush();
+    if (PendingCount() > 0 && pacing_.Due()) Flush();
 }
 
 void ResultListModel::Flush() {
-    sinceFlush_.restart();
+    pacing_.Restart();
     if (PendingCount() == 0) return;
     flushTimer_.stop();
-    QElapsedTimer cost;
-    cost.start();
     beginInsertRows(QModelIndex(), static_cast<int>(shownCount_),
                     static_cast<int>(lines_.size() - 1));
     shownCount_ = lines_.size();
     endInsertRows();
     emit linesFlushed();
-    intervalMs_ = std::max(batchIntervalMs_, kViewShareDivisor * cost.elapsed());
-    flushTimer_.setInterval(static_cast<int>(intervalMs_));
+    pacing_.Shown();
+    flushTimer_.setInterval(Milliseconds(pacing_.Interval()));
 }
 
 int ResultListModel::rowCount(const QModelIndex& parent) const {

@@ -1,11 +1,12 @@
 #pragma once
 
 #include <QAbstractListModel>
-#include <QElapsedTimer>
 #include <QTimer>
 #include <cstddef>
 #include <string>
 #include <vector>
+
+#include "window/show_pacing.h"
 
 namespace zarvik3 {
 
@@ -41,9 +42,7 @@ class ResultListModel : public QAbstractListModel {
     std::size_t PendingCount() const { return lines_.size() - shownCount_; }
     std::vector<std::string> lines_;
     std::size_t shownCount_ = 0;
-    QElapsedTimer sinceFlush_;
-    qint64 batchIntervalMs_;
-    qint64 intervalMs_;
+    ShowPacing pacing_;
     // Flushes a batch left pending when no further line or event pumping comes soon.
     QTimer flushTimer_;
 };

@@ -114,11 +114,7 @@ void TPlimoForm::OnNotify(const NMHDR& header) {
         GDT_VALID) {
         return;
     }
-    DateTimeParts parts = DecodeDateTime(pickerValue_);
-    parts.year = shown.wYear;
-    parts.month = shown.wMonth;
-    parts.day = shown.wDay;
-    pickerValue_ = EncodeDateTime(parts);
+    pickerValue_ = WithDate(pickerValue_, shown.wYear, shown.wMonth, shown.wDay);
     behaviour_.Handle(&PlimoWindow::DTPicker1Change);
 }
 

@@ -147,12 +147,8 @@ TDateTime TPlimoForm::PickerValue() {
 }
 
 void TPlimoForm::SetPickerDate(TDateTime date) {
-    DateTimeParts parts = DecodeDateTime(pickerValue_);
     const DateTimeParts day = DecodeDateTime(date);
-    parts.year = day.year;
-    parts.month = day.month;
-    parts.day = day.day;
-    pickerValue_ = EncodeDateTime(parts);
+    pickerValue_ = WithDate(pickerValue_, day.year, day.month, day.day);
     ShowPickerValue();
 }
 

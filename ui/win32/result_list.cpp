@@ -1,7 +1,5 @@
 #include "ui/win32/result_list.h"
 
-#include <algorithm>
-
 #include "platform/win32/wide_text.h"
 
 namespace zarvik3 {
@@ -27,20 +25,17 @@ void ResultList::AppendTo(std::size_t row, const std::string& suffix) {
 }
 
 void ResultList::ShowIfDue() {
-    if (std::chrono::steady_clock::now() - lastShown_ >= interval_) Show();
+    if (pacing_.Due()) Show();
 }
 
 void ResultList::Show() {
-    const auto started = std::chrono::steady_clock::now();
-    lastShown_ = started;
+    pacing_.Restart();
     if (shown_ == lines_.size()) return;
     shown_ = lines_.size();
     SendMessageW(listBox_, LB_SETCOUNT, shown_, 0);
     SendMessageW(listBox_, LB_SETTOPINDEX, shown_ - 1, 0);
     UpdateWindow(listBox_);  // painted now, so that its cost is known
-    const auto cost = std::chrono::steady_clock::now() - started;
-    interval_ =
-        std::max<std::chrono::steady_clock::duration>(std::chrono::milliseconds(30), 19 * cost);
+    pacing_.Shown();
 }
 
 void ResultList::Draw(const DRAWITEMSTRUCT& item, HFONT font) const {

@@ -2,10 +2,11 @@
 
 #include <windows.h>
 
-#include <chrono>
 #include <cstddef>
 #include <string>
 #include <vector>
+
+#include "window/show_pacing.h"
 
 namespace zarvik3 {
 
@@ -20,9 +21,7 @@ class ResultList {
     void Append(const std::string& line);
     void AppendTo(std::size_t row, const std::string& suffix);
     // Tells the list box of the new lines and brings the newest into view; new lines
-    // are only counted until then. Each showing repaints the list, which costs more than
-    // copying a small file, so during a run the lines are shown at most every 30 ms, and
-    // less often when painting is slow, so that it takes a twentieth of the run at most.
+    // are only counted until then; during a run, only when they are due.
     void ShowIfDue();
     void Show();
 
@@ -34,8 +33,7 @@ class ResultList {
     HWND listBox_ = nullptr;
     std::vector<std::wstring> lines_;
     std::size_t shown_ = 0;  // the lines the list box has been told of
-    std::chrono::steady_clock::time_point lastShown_;
-    std::chrono::steady_clock::duration interval_ = std::chrono::milliseconds(30);
+    ShowPacing pacing_;
 };
 
 }  // namespace zarvik3

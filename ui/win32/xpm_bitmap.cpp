@@ -16,13 +16,13 @@ struct XpmHeader {
     int colours = 0;
 };
 
-DWORD ColourOf(const std::string& spec) {
-    const std::size_t hash = spec.find('#');
+DWORD ColourOf(const std::string& colour) {
+    const std::size_t hash = colour.find('#');
     if (hash == std::string::npos) {
         const COLORREF face = GetSysColor(COLOR_BTNFACE);
         return (GetRValue(face) << 16) | (GetGValue(face) << 8) | GetBValue(face);
     }
-    return static_cast<DWORD>(std::strtoul(spec.c_str() + hash + 1, nullptr, 16));
+    return static_cast<DWORD>(std::strtoul(colour.c_str() + hash + 1, nullptr, 16));
 }
 
 }  // namespace
