@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Times the command-line copy run (zarvik3-copy) against cp and rsync on the same trees, in
-# one run: a fresh copy, an up-to-date rescan and one large file. Prints the median of each case.
+# one run: a fresh copy, an up-to-date rescan and one large file; then its verify against
+# diff -rq on the tree and on the large file. Prints the median of each case.
 # Environment: BENCH_FILES (100000), BENCH_BIG_MB (2048), BENCH_RUNS (3), BENCH_DIR (/tmp),
 # BENCH_BUILD (build-bench), MAKE_TREE (../shared/bench/make_tree.py), BENCH_BASELINE (the path
 # of another zarvik3-copy, timed in the same rounds as "baseline" to tell what a change costs).
@@ -119,6 +120,29 @@ if command -v strace >/dev/null; then
 fi
 run_case rescan "$work/src-tree" 0
 run_case large "$work/src-big" 1 1
+
+# A byte-for-byte verify of a copy against diff -rq reading the same two trees, both from the
+# page cache (one untimed run each first).
+seconds() {
+    local start end
+    start=$(date +%s%N)
+    "$@" >/dev/null || echo "check: $* found differences" >&2
+    end=$(date +%s%N)
+    awk -v t=$((end - start)) 'BEGIN { printf "%.3f\n", t / 1e9 }'
+}
+verify_case() {  # name source copy
+    local round z=() d=()
+    seconds "$bench_bin" --verify --quiet "$2" "$3" >/dev/null
+    seconds diff -rq "$2" "$3" >/dev/null
+    for ((round = 1; round <= runs; round++)); do
+        z+=("$(seconds "$bench_bin" --verify --quiet "$2" "$3")")
+        d+=("$(seconds diff -rq "$2" "$3")")
+    done
+    awk -v n="$1" -v z="$(median "${z[@]}")" -v d="$(median "${d[@]}")" 'BEGIN {
+        printf "verify %s: zarvik3 --verify %.2f s, diff -rq %.2f s, ratio to diff %.2f\n", n, z, d, z / d }'
+}
+verify_case tree "$work/src-tree" "$work/fresh-zarvik3-0"
+verify_case large "$work/src-big" "$work/large-zarvik3-$runs"
 
 # The same fresh copy inside the real window (offscreen), against the headless run.
 window_case() {

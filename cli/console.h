@@ -15,6 +15,8 @@ void UseUtf8Output();
 
 // Whether standard output is a terminal, so each line should show as it is known.
 bool OutputIsTerminal();
+// Whether standard error is a terminal, where a progress line may be rewritten in place.
+bool ErrorIsTerminal();
 
 // A native path made absolute by name only (it may not exist yet), without a trailing
 // separator; empty when the system cannot.

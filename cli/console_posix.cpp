@@ -17,6 +17,10 @@ bool OutputIsTerminal() {
     return isatty(STDOUT_FILENO) != 0;
 }
 
+bool ErrorIsTerminal() {
+    return isatty(STDERR_FILENO) != 0;
+}
+
 std::optional<std::string> AbsolutePath(const std::string& typed) {
     std::error_code error;
     const std::filesystem::path absolute = std::filesystem::absolute(typed, error);

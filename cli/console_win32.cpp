@@ -50,6 +50,15 @@ bool OutputIsTerminal() {
     return _isatty(_fileno(stdout)) != 0;
 }
 
+// The progress line erases with an escape sequence, which a console takes only once asked to.
+bool ErrorIsTerminal() {
+    if (_isatty(_fileno(stderr)) == 0) return false;
+    const HANDLE console = GetStdHandle(STD_ERROR_HANDLE);
+    DWORD mode = 0;
+    return GetConsoleMode(console, &mode) &&
+           SetConsoleMode(console, mode | ENABLE_VIRTUAL_TERMINAL_PROCESSING);
+}
+
 std::optional<std::string> AbsolutePath(const std::string& typed) {
     const std::wstring path = Utf16(typed);
     std::wstring full(MAX_PATH, L'\0');

@@ -1,6 +1,7 @@
-// zarvik3-copy: the window's copy run from the command line, for scheduled backups.
-// Exit status: 0 when nothing failed, 1 when a file failed or the run was cancelled,
-// 2 on bad usage or when the source or the destination is not available.
+// zarvik3-copy: the window's copy run from the command line, for scheduled backups, with a
+// dry run and a byte-for-byte verify besides.
+// Exit status: 0 when nothing failed, 1 when a file failed or differed or the run was
+// cancelled, 2 on bad usage or when the source or the destination is not available.
 #include <exception>
 #include <iostream>
 #include <optional>
@@ -51,24 +52,40 @@ std::optional<Folders> ResolveFolders(zarvik3::Platform& platform, const Options
     return Folders{*from, *to};
 }
 
+// The drive message speaks of letters; a user who typed a path of this system reads of it.
+std::string RefusalText(const Options& options, const zarvik3::CopySummary& summary) {
+    if (!summary.driveUnavailable || options.folderTexts) return summary.refusal;
+    return "the volume of TO folder " + options.to + " does not exist or is not available";
+}
+
+zarvik3::Platform CreateRunPlatform(const Options& options) {
+    // A dry run or a verify leaves the settings file as it found it.
+    const auto use = options.mode == zarvik3::RunMode::Copy ? zarvik3::SettingsUse::ReadWrite
+                                                            : zarvik3::SettingsUse::ReadOnly;
+    return zarvik3::CreatePlatform(zarvik3::LocateSettingsFile(zarvik3::ProgramFolder()).file, use);
+}
+
 int Run(const Options& options) {
-    zarvik3::Platform platform =
-        zarvik3::CreatePlatform(zarvik3::LocateSettingsFile(zarvik3::ProgramFolder()).file);
+    zarvik3::Platform platform = CreateRunPlatform(options);
     std::string error;
     const std::optional<Folders> folders = ResolveFolders(platform, options, error);
     if (!folders) return Refuse(error);
     // Updated in place when the run starts, as in the window.
     const zarvik3::LocaleDateSettings& locale = platform.conditions->Locale();
-    zarvik3::cli::PrintingView view(options, folders->to, std::cout, std::cerr);
+    const bool showProgress = !options.quiet && zarvik3::cli::ErrorIsTerminal();
+    zarvik3::cli::PrintingView view(options, folders->to, std::cout, std::cerr,
+                                    options.folderTexts ? nullptr : platform.drives.get(),
+                                    showProgress ? &std::cerr : nullptr);
     zarvik3::CopyRun run(*platform.fileSystem, *platform.drives, *platform.clock, locale);
     run.RefreshEachRun(*platform.conditions);
-    const zarvik3::CopySummary summary =
-        run.Run({folders->from, options.mask, options.subfolders}, view);
-    if (!summary.refusal.empty()) return Refuse(summary.refusal);
-    if (summary.totalKB > 0) {
+    const zarvik3::CopySummary summary = run.Run(
+        {folders->from, options.mask, options.subfolders, options.mode, options.verifyCopies},
+        view);
+    if (!summary.refusal.empty()) return Refuse(RefusalText(options, summary));
+    if (options.mode == zarvik3::RunMode::Copy && summary.totalKB > 0) {
         zarvik3::cli::RecordLastCopy(platform, locale, view.WalkedFrom(), folders->to, std::cerr);
     }
-    view.Finish(zarvik3::SummaryText(summary.copied, summary.totalKB, summary.failed));
+    view.Finish(zarvik3::ModeSummaryText(options.mode, summary));
     const bool failed = summary.failed > 0 || summary.cancelled;
     return failed ? kFailed : 0;
 }
@@ -87,6 +104,10 @@ int main(int argc, char** argv) {
     if (!options) {
         std::cerr << "zarvik3-copy: " << error << '\n' << zarvik3::cli::UsageText("zarvik3-copy");
         return kUnavailable;
+    }
+    if (options->help) {
+        std::cout << zarvik3::cli::HelpText("zarvik3-copy");
+        return 0;
     }
     zarvik3::cli::InstallCancelHandlers();
     try {

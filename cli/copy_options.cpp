@@ -18,20 +18,43 @@ bool TakeValue(const std::vector<std::string>& args, std::size_t& i, std::string
     return true;
 }
 
-bool ReadOption(const std::vector<std::string>& args, std::size_t& i, Options& options) {
-    const std::string& arg = args[i];
-    if (arg == "--mask") return TakeValue(args, i, options.mask);
-    if (arg == "--exclude") return TakeValue(args, i, options.exclude);
+// Sets a mode; false when another was set before, since a run has one.
+bool SetMode(Options& options, RunMode mode) {
+    const bool free = options.mode == RunMode::Copy && !options.verifyCopies;
+    options.mode = mode;
+    return free;
+}
+
+bool ReadFlag(const std::string& arg, Options& options) {
     if (arg == "--no-subfolders") {
         options.subfolders = false;
     } else if (arg == "--list") {
         options.list = true;
     } else if (arg == "--quiet") {
         options.quiet = true;
+    } else if (arg == "--folder-texts") {
+        options.folderTexts = true;
+    } else if (arg == "--help" || arg == "-h") {
+        options.help = true;
+    } else if (arg == "--dry-run" || arg == "-n") {
+        return SetMode(options, RunMode::DryRun);
+    } else if (arg == "--verify") {
+        return SetMode(options, RunMode::Verify);
+    } else if (arg == "--verify-copies") {
+        const bool free = SetMode(options, RunMode::Copy);
+        options.verifyCopies = true;
+        return free;
     } else {
         return false;
     }
     return true;
+}
+
+bool ReadOption(const std::vector<std::string>& args, std::size_t& i, Options& options) {
+    const std::string& arg = args[i];
+    if (arg == "--mask") return TakeValue(args, i, options.mask);
+    if (arg == "--exclude") return TakeValue(args, i, options.exclude);
+    return ReadFlag(arg, options);
 }
 
 }  // namespace
@@ -46,13 +69,16 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
             onlyFolders = true;
         } else if (!onlyFolders && arg.size() > 1 && arg[0] == '-') {
             if (!ReadOption(args, i, options)) {
-                error = "unknown option or missing value: " + arg;
+                error = "unknown option, missing value or a second mode: " + arg;
                 return std::nullopt;
             }
         } else {
             folders.push_back(arg);
         }
     }
+    if (options.help) return options;
+    // What a dry run would copy is the whole of its answer.
+    if (options.mode == RunMode::DryRun) options.list = true;
     if (folders.size() != 2) {
         error = "expected FROM and TO, got " + std::to_string(folders.size()) + " folder(s)";
         return std::nullopt;
@@ -64,7 +90,34 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
 
 std::string UsageText(const std::string& program) {
     return "usage: " + program +
-           " FROM TO [--mask M] [--exclude E] [--no-subfolders] [--list] [--quiet]\n";
+           " [--dry-run | --verify | --verify-copies] [--mask M] [--exclude E]\n"
+           "       [--no-subfolders] [--list] [--quiet] [--folder-texts] FROM TO\n";
+}
+
+std::string HelpText(const std::string& program) {
+    return UsageText(program) +
+           "Copies each file of FROM matching the mask to the same place under TO when the copy\n"
+           "there is missing or older. Exit status: 0 when nothing failed, 1 when a file failed,\n"
+           "differed or the run was stopped (SIGINT, SIGTERM), 2 on bad usage or when FROM or\n"
+           "TO is not available.\n"
+           "\n"
+           "  -n, --dry-run      list what a copy would copy, and why (missing, older, other\n"
+           "                     size); write nothing\n"
+           "      --verify       compare each matching file with its copy in TO, byte for byte;\n"
+           "                     list each copy that differs or is missing as FAILED; copy "
+           "nothing\n"
+           "      --verify-copies  copy, then read each copy back from the disk and compare it\n"
+           "                     with its source; a copy that differs fails the run\n"
+           "      --mask M       the files to take, * and ? as wildcards (default *.*)\n"
+           "      --exclude E    leave out files whose names hold A or B (E is A|B)\n"
+           "      --no-subfolders  FROM's own files only\n"
+           "      --list         print a line per file copied, or (verify) found equal\n"
+           "      --quiet        no closing summary and no progress\n"
+           "      --folder-texts print paths as the window's folder texts (C:\\...)\n"
+           "  -h, --help         this text\n"
+           "\n"
+           "FAILED lines go to standard error. On a terminal, a long file's progress shows on\n"
+           "standard error in one line rewritten in place.\n";
 }
 
 std::optional<std::string> ToFolderArgument(Drives& drives, const std::string& typed) {

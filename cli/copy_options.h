@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "copy/copy_request.h"
 #include "platform/drives.h"
 
 namespace zarvik3::cli {
@@ -17,12 +18,18 @@ struct Options {
     bool subfolders = true;
     bool list = false;
     bool quiet = false;
+    RunMode mode = RunMode::Copy;
+    bool verifyCopies = false;  // each copy read back from the disk and compared
+    bool folderTexts = false;   // paths in output as folder texts, not the system's own
+    bool help = false;
 };
 
 // Empty on bad usage; error then says why.
 std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::string& error);
 
 std::string UsageText(const std::string& program);
+// The usage line and what each option does, for --help.
+std::string HelpText(const std::string& program);
 
 // FROM or TO as typed: a folder text ("C:\Data") as it is, anything else as a native path,
 // made absolute by name only (the destination may not exist yet). Empty when no drive

@@ -1,12 +1,15 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <ostream>
 #include <string>
 #include <utility>
 
 #include "cli/copy_options.h"
+#include "cli/progress_line.h"
 #include "copy/copy_observer.h"
+#include "platform/drives.h"
 
 namespace zarvik3::cli {
 
@@ -17,8 +20,16 @@ namespace zarvik3::cli {
 // flat however many files are copied.
 class PrintingView : public CopyObserver {
   public:
-    PrintingView(const Options& options, std::string to, std::ostream& out, std::ostream& err)
-        : options_(options), to_(std::move(to)), out_(out), err_(err) {}
+    // drives: paths print as the system's own through it; null prints folder texts.
+    // progress: where a long file's progress shows; null shows none.
+    PrintingView(const Options& options, std::string to, std::ostream& out, std::ostream& err,
+                 Drives* drives = nullptr, std::ostream* progress = nullptr)
+        : options_(options),
+          to_(std::move(to)),
+          out_(out),
+          err_(err),
+          drives_(drives),
+          progress_(progress) {}
 
     std::string ToText() override { return to_; }
     std::string ExcludeText() override { return options_.exclude; }
@@ -27,6 +38,10 @@ class PrintingView : public CopyObserver {
     void Failed(std::size_t line, const std::string& text, const std::string& suffix) override;
     // Turns a cancel signal into the run's cancel.
     bool Pump() override;
+    std::string ShownPath(const std::string& folderText) override;
+    void FileProgress(std::uint64_t done, std::uint64_t size) override {
+        progress_.Update(done, size);
+    }
 
     // The From text the walk started at; empty when it never started.
     const std::string& WalkedFrom() const { return from_; }
@@ -40,6 +55,8 @@ class PrintingView : public CopyObserver {
     std::string to_;
     std::ostream& out_;
     std::ostream& err_;
+    Drives* drives_;
+    ProgressLine progress_;
     std::string from_;
     std::string pending_;  // the newest list line, its outcome not yet known
     bool hasPending_ = false;

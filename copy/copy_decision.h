@@ -4,9 +4,21 @@
 
 namespace zarvik3 {
 
-// True when the source entry should be copied onto the destination: it is missing, older
-// at the finest resolution both sides keep, or of the same time but another size (a copy
-// cut short). A destination newer than its source is never replaced.
-bool NeedsCopy(const DirEntry& source, const DestinationState& destination);
+// Why a source entry would be copied onto its destination.
+enum class CopyReason {
+    None,       // the destination is up to date, or newer: it is never replaced
+    Missing,    // nothing there
+    Older,      // older at the finest resolution both sides keep
+    OtherSize,  // the same time but another size: a copy cut short
+};
+
+CopyReason WhyCopy(const DirEntry& source, const DestinationState& destination);
+
+inline bool NeedsCopy(const DirEntry& source, const DestinationState& destination) {
+    return WhyCopy(source, destination) != CopyReason::None;
+}
+
+// "missing", "older", "other size"; empty for None.
+const char* ReasonText(CopyReason reason);
 
 }  // namespace zarvik3

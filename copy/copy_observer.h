@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 namespace zarvik3 {
@@ -28,6 +29,13 @@ class CopyObserver : public LiveTexts {
     virtual void Failed(std::size_t line, const std::string& text, const std::string& suffix) = 0;
     // Lets the caller handle its events; true to cancel the run.
     virtual bool Pump() = 0;
+
+    // How a path shows in list lines: the folder text itself unless the caller speaks
+    // another form.
+    virtual std::string ShownPath(const std::string& folderText) { return folderText; }
+    // As a file's copy or check starts (done 0) and after each of its chunks: done of its
+    // size bytes.
+    virtual void FileProgress(std::uint64_t /*done*/, std::uint64_t /*size*/) {}
 };
 
 }  // namespace zarvik3

@@ -27,7 +27,7 @@ std::string FirstCharacter(const std::string& text) {
 void FlushCopies(TreeCopy& walk, RunLog& log) {
     const CopyOutcome flushed = walk.Flush();
     if (flushed.ok) return;
-    log.List(log.Observer().ToText());
+    log.List(log.Observer().ShownPath(log.Observer().ToText()));
     log.FailNewest("   FAILED: not written to the disk: " + flushed.reason);
 }
 
@@ -47,12 +47,13 @@ CopySummary CopyRun::Run(const CopyRequest& request, CopyObserver& observer) {
     }
     if (!DriveAvailable(to.front(), observer)) {
         summary.refusal = "Drive " + FirstCharacter(to) + " does not exist or is not available";
+        summary.driveUnavailable = true;
         return summary;
     }
     EnsureTrailingBackslash(from);
     observer.WalkStarts(from);
     RunLog log(observer);
-    TreeCopy walk(fs_, log, locale_);
+    TreeCopy walk(fs_, log, locale_, request.mode, request.checkCopies);
     try {
         walk.FileSearch(from, request.mask, request.includeSubfolders);
     } catch (...) {
@@ -60,7 +61,7 @@ CopySummary CopyRun::Run(const CopyRequest& request, CopyObserver& observer) {
         walk.Flush();
         throw;
     }
-    FlushCopies(walk, log);
+    if (request.mode == RunMode::Copy) FlushCopies(walk, log);
     summary.failed = log.FailedCount();
     summary.copied = log.Listed() - summary.failed;
     summary.totalKB = log.totalKB;

@@ -5,12 +5,14 @@
 #include <string>
 
 #include "copy/copy_observer.h"
+#include "platform/file_system.h"
 
 namespace zarvik3 {
 
 // One run's side of its observer: the lines it listed, which of them failed, its total and
-// whether it was cancelled.
-class RunLog {
+// whether it was cancelled. As the progress of each file's copy or check, it keeps the
+// observer's events flowing and lets a cancel stop the file between chunks.
+class RunLog : public CopyProgress {
   public:
     explicit RunLog(CopyObserver& observer) : observer_(observer) {}
 
@@ -19,6 +21,12 @@ class RunLog {
     void Fail(std::size_t line, const std::string& text, const std::string& suffix);
     // Pumps the observer's events; true from the first cancel on.
     bool Pump();
+
+    // The platform asks only while data is left, so a finished copy is never thrown away.
+    bool KeepGoing() override { return !Pump(); }
+    void Moved(std::uint64_t bytes) override;
+    // The file whose chunks are told next holds size bytes.
+    void StartFile(std::uint64_t size);
 
     CopyObserver& Observer() { return observer_; }
     bool Cancelled() const { return cancelled_; }
@@ -34,6 +42,8 @@ class RunLog {
     std::size_t listed_ = 0;
     std::size_t failed_ = 0;
     bool cancelled_ = false;
+    std::uint64_t fileDone_ = 0;
+    std::uint64_t fileSize_ = 0;
 };
 
 }  // namespace zarvik3

@@ -4,20 +4,23 @@
 
 namespace zarvik3 {
 
-void StagedLines::Add(const std::string& destination, std::size_t line, std::string text,
-                      std::int64_t kb) {
-    staged_[destination] = Staged{line, std::move(text), kb};
+void StagedLines::Add(ListedCopy copy) {
+    std::string destination = copy.destination;
+    staged_[std::move(destination)] = std::move(copy);
 }
 
 void StagedLines::Settle() {
     for (const NamedCopy& named : fs_.TakeNamed()) {
         const auto found = staged_.find(named.destination);
         if (found == staged_.end()) continue;
+        ListedCopy& copy = found->second;
         if (!named.outcome.ok) {
             const std::string& reason =
                 named.outcome.reason.empty() ? std::string("copy failed") : named.outcome.reason;
-            log_.Fail(found->second.line, found->second.text, "   FAILED: " + reason);
-            log_.totalKB -= found->second.kb;
+            log_.Fail(copy.line, copy.text, "   FAILED: " + reason);
+            log_.totalKB -= copy.kb;
+        } else if (checks_ != nullptr) {
+            checks_->Add(std::move(copy));
         }
         staged_.erase(found);
     }

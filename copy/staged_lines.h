@@ -1,10 +1,9 @@
 #pragma once
 
-#include <cstddef>
-#include <cstdint>
 #include <string>
 #include <unordered_map>
 
+#include "copy/copy_checks.h"
 #include "copy/run_log.h"
 #include "platform/file_system.h"
 
@@ -15,23 +14,19 @@ namespace zarvik3 {
 // whose data never reached the disk is marked failed and not counted.
 class StagedLines {
   public:
-    StagedLines(FileSystem& fs, RunLog& log) : fs_(fs), log_(log) {}
+    // checks, when given, takes each copy once it is named.
+    StagedLines(FileSystem& fs, RunLog& log, CopyChecks* checks = nullptr)
+        : fs_(fs), log_(log), checks_(checks) {}
 
-    // kb: what the copy added to the total.
-    void Add(const std::string& destination, std::size_t line, std::string text, std::int64_t kb);
+    void Add(ListedCopy copy);
     // Takes in the file system's news of the copies it has named.
     void Settle();
 
   private:
-    struct Staged {
-        std::size_t line = 0;
-        std::string text;
-        std::int64_t kb = 0;
-    };
-
     FileSystem& fs_;
     RunLog& log_;
-    std::unordered_map<std::string, Staged> staged_;
+    CopyChecks* checks_;
+    std::unordered_map<std::string, ListedCopy> staged_;
 };
 
 }  // namespace zarvik3

@@ -32,6 +32,24 @@ std::string SummaryText(std::size_t copied, std::int64_t totalKB, std::size_t fa
     return text;
 }
 
+std::string ModeSummaryText(RunMode mode, const CopySummary& summary) {
+    std::string text;
+    switch (mode) {
+        case RunMode::Copy:
+            return SummaryText(summary.copied, summary.totalKB, summary.failed);
+        case RunMode::DryRun:
+            text = std::to_string(summary.copied) + " files to copy, in all " +
+                   SizeText(summary.totalKB);
+            break;
+        case RunMode::Verify:
+            text = std::to_string(summary.copied) + " files verified equal, in all " +
+                   SizeText(summary.totalKB);
+            break;
+    }
+    if (summary.failed > 0) text += ", " + std::to_string(summary.failed) + " failed";
+    return text;
+}
+
 std::string ElapsedText(std::int64_t elapsedMs) {
     if (elapsedMs < 0) elapsedMs = 0;  // the local clock may step back during a run
     const std::int64_t hours = elapsedMs / 3600000;

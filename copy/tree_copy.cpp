@@ -1,6 +1,7 @@
 #include "copy/tree_copy.h"
 
 #include <algorithm>
+#include <optional>
 #include <utility>
 
 #include "copy/copy_decision.h"
@@ -16,33 +17,20 @@ namespace {
 // A backslash in a Linux name would split it into folders once it is written in a folder text.
 constexpr const char* kBackslashReason = "   FAILED: name holds a backslash";
 
-// Keeps the caller's events flowing during a long copy and lets Cancel stop it between
-// chunks.
-class PumpingProgress : public CopyProgress {
-  public:
-    explicit PumpingProgress(RunLog& log) : log_(log) {}
-
-    // The platform asks only while data is left, so a finished copy is never thrown away.
-    bool KeepGoing() override { return !log_.Pump(); }
-
-  private:
-    RunLog& log_;
-};
-
+// What every step of one walk shares; the run's parts stay the TreeCopy's.
 struct WalkState {
-    WalkState(FileSystem& fs, RunLog& log, const LocaleDateSettings& locale, StagedLines& staged,
-              std::size_t rootLength)
-        : fs(fs), log(log), locale(locale), staged(staged), rootLength(rootLength), progress(log) {}
-
+    TreeCopy& tree;
     FileSystem& fs;
     RunLog& log;
     const LocaleDateSettings& locale;
+    RunMode mode;
     StagedLines& staged;
+    CopyChecks* checks;  // null unless copies are read back
+    ContentCompare& compare;
     // Taken once, so an edit of the From text during the run cannot shift relative paths.
     std::size_t rootLength;
     // The last destination folder known to exist: spares a test per file in a new folder.
     std::string knownFolder;
-    PumpingProgress progress;
 };
 
 // The texts of one visit, read when it begins so edits apply from the next folder on.
@@ -99,7 +87,7 @@ PassEnd ForEachEntry(WalkState& walk, const std::string& pattern, std::uint32_t 
 void ListFailedFolder(WalkState& walk, const Folder& folder, const std::string& failure) {
     std::string line = folder.destination;
     if (line.size() > 3 && line.back() == '\\') line.pop_back();
-    walk.log.List(line);
+    walk.log.List(walk.log.Observer().ShownPath(line));
     walk.log.FailNewest("   FAILED: " + failure);
 }
 
@@ -109,7 +97,8 @@ bool HoldsData(const DirEntry& entry) {
 }
 
 std::string ListLine(const WalkState& walk, const std::string& target, FileStamp time) {
-    return target + "   " + FormatDateTimeText(StampToDateTime(time), walk.locale);
+    return walk.log.Observer().ShownPath(target) + "   " +
+           FormatDateTimeText(StampToDateTime(time), walk.locale);
 }
 
 // Missing destination folders take the bits of the source folders they copy.
@@ -123,15 +112,20 @@ CopyOutcome EnsureFolder(WalkState& walk, const Folder& folder) {
     return made;
 }
 
-void CopyOne(WalkState& walk, const std::string& source, const std::string& target,
-             std::uint64_t size, std::size_t line, std::string text) {
-    const CopyOutcome outcome = walk.fs.CopyFile(source, target, walk.progress);
+void CopyOne(WalkState& walk, ListedCopy copy) {
+    walk.log.StartFile(copy.size);
+    const CopyOutcome outcome = walk.fs.CopyFile(copy.source, copy.destination, walk.log);
     if (outcome.ok) {
-        const auto kb = static_cast<std::int64_t>(size / 1000);
-        walk.log.totalKB += kb;
-        if (outcome.staged) walk.staged.Add(target, line, std::move(text), kb);
+        copy.kb = static_cast<std::int64_t>(copy.size / 1000);
+        walk.log.totalKB += copy.kb;
+        if (outcome.staged) {
+            walk.staged.Add(std::move(copy));
+        } else if (walk.checks != nullptr) {
+            walk.checks->Add(std::move(copy));
+        }
         // This copy and those staged before may have been named meanwhile.
         walk.staged.Settle();
+        if (walk.checks != nullptr && walk.checks->Full()) walk.tree.Flush();
         return;
     }
     walk.knownFolder.clear();  // the folder may have gone; test it again next time
@@ -139,6 +133,50 @@ void CopyOne(WalkState& walk, const std::string& source, const std::string& targ
     if (reason.empty()) reason = "copy failed";
     walk.log.FailNewest("   FAILED: " + reason);
     walk.staged.Settle();
+}
+
+void CopyIfNeeded(WalkState& walk, const Folder& folder, const DirEntry& entry,
+                  const std::string& target) {
+    const DestinationState state = walk.fs.StateOf(target);
+    if (!NeedsCopy(entry, state)) return;
+    const CopyOutcome made = state.stamp == kNoFile ? EnsureFolder(walk, folder) : CopyOutcome{};
+    std::string text = ListLine(walk, target, entry.time);
+    const std::size_t line = walk.log.List(text);
+    if (!made.ok) return walk.log.FailNewest("   FAILED: " + made.reason);
+    CopyOne(walk, {folder.source + entry.name, target, entry.size, line, std::move(text), 0});
+}
+
+void ListIfNeeded(WalkState& walk, const DirEntry& entry, const std::string& target) {
+    const CopyReason reason = WhyCopy(entry, walk.fs.StateOf(target));
+    if (reason == CopyReason::None) return;
+    walk.log.List(ListLine(walk, target, entry.time) + "   (" + ReasonText(reason) + ")");
+    walk.log.totalKB += static_cast<std::int64_t>(entry.size / 1000);
+}
+
+// Why the copy at target does not hold the source's bytes; empty when it does. A cancel
+// leaves it unknown.
+std::optional<std::string> Difference(WalkState& walk, const Folder& folder, const DirEntry& entry,
+                                      const std::string& target) {
+    const DestinationState state = walk.fs.StateOf(target);
+    if (state.stamp == kNoFile) return "missing";
+    if (state.size && *state.size != entry.size) {
+        return "other size: " + std::to_string(*state.size) + " bytes, its source " +
+               std::to_string(entry.size);
+    }
+    walk.log.StartFile(entry.size);
+    const Comparison check = walk.compare.Compare(folder.source + entry.name, target, entry.size,
+                                                  ReadFrom::Anywhere, walk.log);
+    if (check.cancelled) return std::nullopt;
+    return check.difference;
+}
+
+void VerifyOne(WalkState& walk, const Folder& folder, const DirEntry& entry,
+               const std::string& target) {
+    const std::optional<std::string> difference = Difference(walk, folder, entry, target);
+    if (!difference) return;
+    walk.log.List(ListLine(walk, target, entry.time));
+    if (!difference->empty()) return walk.log.FailNewest("   FAILED: " + *difference);
+    walk.log.totalKB += static_cast<std::int64_t>(entry.size / 1000);
 }
 
 void HandleFile(WalkState& walk, const Folder& folder, const DirEntry& entry) {
@@ -150,13 +188,14 @@ void HandleFile(WalkState& walk, const Folder& folder, const DirEntry& entry) {
         walk.log.FailNewest(kBackslashReason);
         return;
     }
-    const DestinationState state = walk.fs.StateOf(target);
-    if (!NeedsCopy(entry, state)) return;
-    const CopyOutcome made = state.stamp == kNoFile ? EnsureFolder(walk, folder) : CopyOutcome{};
-    std::string text = ListLine(walk, target, entry.time);
-    const std::size_t line = walk.log.List(text);
-    if (!made.ok) return walk.log.FailNewest("   FAILED: " + made.reason);
-    CopyOne(walk, folder.source + entry.name, target, entry.size, line, std::move(text));
+    switch (walk.mode) {
+        case RunMode::Copy:
+            return CopyIfNeeded(walk, folder, entry, target);
+        case RunMode::DryRun:
+            return ListIfNeeded(walk, entry, target);
+        case RunMode::Verify:
+            return VerifyOne(walk, folder, entry, target);
+    }
 }
 
 bool IsWalkable(const DirEntry& entry) {
@@ -168,26 +207,43 @@ bool IsWalkable(const DirEntry& entry) {
 
 }  // namespace
 
-struct TreeCopy::Walk : WalkState {
-    using WalkState::WalkState;
-};
+struct TreeCopy::Walk : WalkState {};
 
 void TreeCopy::FileSearch(const std::string& pathName, const std::string& mask,
                           bool includeSubfolders) {
-    Walk walk(fs_, log_, locale_, staged_, pathName.size());
+    Walk walk{{*this,
+               fs_,
+               log_,
+               locale_,
+               mode_,
+               staged_,
+               checkCopies_ ? &checks_ : nullptr,
+               compare_,
+               pathName.size(),
+               {}}};
     Visit(pathName, mask, includeSubfolders, walk);
 }
 
 CopyOutcome TreeCopy::Flush() {
     const CopyOutcome flushed = fs_.Flush();
     staged_.Settle();
+    if (flushed.ok) {
+        checks_.Run();
+    } else {
+        checks_.Drop();
+    }
     return flushed;
 }
 
 void TreeCopy::Visit(const std::string& pathName, const std::string& mask, bool includeSubfolders,
                      Walk& walk) {
     const Folder folder = ReadFolder(walk, pathName);
-    fs_.SweepLeftovers(folder.destination);
+    // Only a run that writes may clear away what an earlier one left.
+    if (mode_ == RunMode::Copy) {
+        fs_.SweepLeftovers(folder.destination);
+    } else {
+        fs_.EnterFolder(folder.destination);
+    }
     const auto handleFile = [&](const DirEntry& entry) {
         if (HoldsData(entry)) HandleFile(walk, folder, entry);
     };
@@ -198,7 +254,7 @@ void TreeCopy::Visit(const std::string& pathName, const std::string& mask, bool 
     const auto visitSubfolder = [&](const DirEntry& entry) {
         if (!IsWalkable(entry)) return;
         if (HoldsBackslash(entry.name)) {
-            log_.List(folder.destination + entry.name);
+            log_.List(log_.Observer().ShownPath(folder.destination + entry.name));
             log_.FailNewest(kBackslashReason);
             return;
         }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -78,7 +79,24 @@ class CopyProgress {
   public:
     virtual ~CopyProgress() = default;
     virtual bool KeepGoing() = 0;
+    // Told after each chunk how many bytes it moved, so a long file's progress can show.
+    virtual void Moved(std::uint64_t /*bytes*/) {}
 };
+
+// Reads one file from its start on, in order.
+class FileReader {
+  public:
+    virtual ~FileReader() = default;
+    // Bytes read into buffer (fewer than size only at the end), 0 at the end, -1 on failure.
+    virtual std::int64_t Read(char* buffer, std::size_t size) = 0;
+    // Why the last Read failed, for a person to read.
+    virtual std::string Error() const = 0;
+};
+
+// Where a check reads a file from. Disk: what the system caches of it is dropped first, as
+// far as the system allows, so a copy just written is read back from the disk itself. Its
+// buffer is then aligned to 4096 bytes and read in whole multiples of them.
+enum class ReadFrom { Anywhere, Disk };
 
 // The file-system services the walk relies on. Every path is a folder text
 // (drive letter, ":\", backslash-separated names).
@@ -127,8 +145,15 @@ class FileSystem {
     // The staged copies named, or failed, since the last call.
     virtual std::vector<NamedCopy> TakeNamed() { return {}; }
 
-    // Removes the program's own temporary files that no copy is writing any more.
-    virtual void SweepLeftovers(const std::string& /*folder*/) {}
+    // Removes the program's own temporary files that no copy is writing any more; the
+    // folder is entered as with EnterFolder.
+    virtual void SweepLeftovers(const std::string& folder) { EnterFolder(folder); }
+    // The walk works in this destination folder next: a hint that spares path lookups.
+    virtual void EnterFolder(const std::string& /*folder*/) {}
+
+    // Opens a file to read it whole; null with the system's reason when it cannot.
+    virtual std::unique_ptr<FileReader> OpenRead(const std::string& path, ReadFrom from,
+                                                 std::string& failure) = 0;
 
     // Names every staged copy and brings to the disk what the copies since the last call
     // wrote.

@@ -7,6 +7,7 @@
 #include "platform/drives.h"
 #include "platform/file_system.h"
 #include "platform/profile_file.h"
+#include "platform/settings_use.h"
 #include "text/locale_date_settings.h"
 
 namespace zarvik3 {
@@ -31,7 +32,7 @@ struct Platform {
     std::unique_ptr<RunConditions> conditions;
 };
 
-// nativeSettingsPath: the settings file whose [Drives] section maps extra drive letters.
-Platform CreatePlatform(const NativePath& settingsFile);
+// settingsFile: the settings file whose [Drives] section maps extra drive letters.
+Platform CreatePlatform(const NativePath& settingsFile, SettingsUse use = SettingsUse::ReadWrite);
 
 }  // namespace zarvik3

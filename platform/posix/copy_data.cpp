@@ -114,6 +114,7 @@ int CopyRange(int source, int target, off_t begin, off_t end, CopyProgress& prog
         if (moved < 0) return errno;
         if (moved == 0) return 0;
         copier.Advance(moved);
+        progress.Moved(static_cast<std::uint64_t>(moved));
         if (copier.Done()) return 0;
         if (!progress.KeepGoing()) return ECANCELED;
     }

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/settings_use.h"
+
 namespace zarvik3 {
 
 // A volume mounted where removable and extra disks go, with what identifies it from one
@@ -28,8 +30,10 @@ class DriveMap {
              const std::map<char, std::string>& remembered,
              const std::vector<MountedVolume>& mountedVolumes);
 
-    // Reads [Drives] from the settings file and the volumes from /proc/self/mounts.
-    static DriveMap FromSystem(const std::string& nativeSettingsPath);
+    // Reads [Drives] from the settings file and the volumes from /proc/self/mounts; with
+    // ReadWrite, the letters given to new volumes are written there.
+    static DriveMap FromSystem(const std::string& nativeSettingsPath,
+                               SettingsUse use = SettingsUse::ReadWrite);
 
     // Native root of a letter (either case); empty when no volume is behind it.
     std::optional<std::string> Root(char letter) const;

@@ -80,11 +80,11 @@ void Remember(PosixProfileFile& profiles, const std::string& nativeSettingsPath,
 
 }  // namespace
 
-DriveMap DriveMap::FromSystem(const std::string& nativeSettingsPath) {
+DriveMap DriveMap::FromSystem(const std::string& nativeSettingsPath, SettingsUse use) {
     PosixProfileFile profiles = PosixProfileFile::ForNativePaths();
     DriveMap map(ExplicitRoots(profiles, nativeSettingsPath),
                  RememberedKeys(profiles, nativeSettingsPath), MountedVolumes());
-    Remember(profiles, nativeSettingsPath, map.NewAssignments());
+    if (use == SettingsUse::ReadWrite) Remember(profiles, nativeSettingsPath, map.NewAssignments());
     return map;
 }
 

@@ -20,6 +20,7 @@
 #include "platform/posix/native_location.h"
 #include "platform/posix/native_time.h"
 #include "platform/posix/posix_dir_enumeration.h"
+#include "platform/posix/posix_file_reader.h"
 #include "platform/posix/time_resolution.h"
 #include "platform/posix/unique_fd.h"
 
@@ -265,15 +266,33 @@ CopyOutcome PosixFileSystem::CopyFile(const std::string& source, const std::stri
     return CopyNativeFile(*from, *to, progress, copies_, hint);
 }
 
-void PosixFileSystem::SweepLeftovers(const std::string& folder) {
+void PosixFileSystem::EnterFolder(const std::string& folder) {
+    ForgetVisitedFolder();
     const auto native = Native(folder);
     if (!native) return;
     visitedFolder_.Reset(OpenFolder(*native));
-    visitedFolderMadeNow_ = false;
     visitedPath_ = *native;
     visitedText_ = folder;
     if (!visitedText_.ends_with('\\')) visitedText_ += '\\';
+}
+
+void PosixFileSystem::SweepLeftovers(const std::string& folder) {
+    EnterFolder(folder);
     if (visitedFolder_.Valid()) zarvik3::SweepLeftovers(visitedFolder_.Get(), IsPartFileName);
+}
+
+std::unique_ptr<FileReader> PosixFileSystem::OpenRead(const std::string& path, ReadFrom from,
+                                                      std::string& failure) {
+    if (const auto name = NameInVisitedFolder(path)) {
+        return OpenFileReader(NativeLocation(visitedFolder_.Get(), std::string(*name)), from,
+                              failure);
+    }
+    const auto native = Native(path);
+    if (!native) {
+        failure = kNotMapped;
+        return nullptr;
+    }
+    return OpenFileReader(NativeLocation(*native), from, failure);
 }
 
 std::vector<NamedCopy> PosixFileSystem::TakeNamed() {

@@ -34,6 +34,9 @@ class PosixFileSystem : public FileSystem {
                          CopyProgress& progress) override;
     std::vector<NamedCopy> TakeNamed() override;
     void SweepLeftovers(const std::string& folder) override;
+    void EnterFolder(const std::string& folder) override;
+    std::unique_ptr<FileReader> OpenRead(const std::string& path, ReadFrom from,
+                                         std::string& failure) override;
     CopyOutcome Flush() override;
     bool SameFolder(const std::string& a, const std::string& b) override;
     bool SetCurrentDirectory(const std::string& path) override;

@@ -7,13 +7,15 @@
 namespace zarvik3 {
 
 PosixRunConditions::PosixRunConditions(std::shared_ptr<DriveMap> drives,
-                                       std::optional<std::string> nativeSettingsPath)
+                                       std::optional<std::string> nativeSettingsPath,
+                                       SettingsUse use)
     : drives_(std::move(drives)),
       nativeSettingsPath_(std::move(nativeSettingsPath)),
+      use_(use),
       locale_(LoadLocaleDateSettings()) {}
 
 void PosixRunConditions::Refresh() {
-    if (nativeSettingsPath_) *drives_ = DriveMap::FromSystem(*nativeSettingsPath_);
+    if (nativeSettingsPath_) *drives_ = DriveMap::FromSystem(*nativeSettingsPath_, use_);
     locale_ = LoadLocaleDateSettings();
 }
 

@@ -15,7 +15,7 @@ class PosixRunConditions : public RunConditions {
   public:
     // Without a settings path the drive map is left as it is (a map fixed by the caller).
     PosixRunConditions(std::shared_ptr<DriveMap> drives,
-                       std::optional<std::string> nativeSettingsPath);
+                       std::optional<std::string> nativeSettingsPath, SettingsUse use);
 
     void Refresh() override;
     const LocaleDateSettings& Locale() const override { return locale_; }
@@ -23,6 +23,7 @@ class PosixRunConditions : public RunConditions {
   private:
     std::shared_ptr<DriveMap> drives_;
     std::optional<std::string> nativeSettingsPath_;
+    SettingsUse use_;
     LocaleDateSettings locale_;
 };
 

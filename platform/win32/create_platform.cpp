@@ -8,7 +8,7 @@
 namespace zarvik3 {
 
 // The system keeps the drive letters itself, so the settings file maps none.
-Platform CreatePlatform(const NativePath& /*settingsFile*/) {
+Platform CreatePlatform(const NativePath& /*settingsFile*/, SettingsUse /*use*/) {
     Platform platform;
     platform.conditions = std::make_unique<Win32RunConditions>();
     platform.fileSystem = std::make_unique<Win32FileSystem>();

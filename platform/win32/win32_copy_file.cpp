@@ -84,6 +84,7 @@ DWORD CopyData(HANDLE source, HANDLE part, std::uint64_t size, CopyProgress& pro
         if (!WriteFile(part, buffer.data(), got, &put, nullptr)) return GetLastError();
         if (put != got) return ERROR_WRITE_FAULT;
         left -= got;
+        progress.Moved(got);
         if (left > 0 && !progress.KeepGoing()) return kCancelled;
     }
     return 0;

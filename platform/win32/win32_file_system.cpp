@@ -12,6 +12,7 @@
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_copy_file.h"
 #include "platform/win32/win32_dir_enumeration.h"
+#include "platform/win32/win32_file_reader.h"
 
 namespace zarvik3 {
 namespace {
@@ -111,6 +112,16 @@ CopyOutcome Win32FileSystem::CopyFile(const std::string& source, const std::stri
 void Win32FileSystem::SweepLeftovers(const std::string& folder) {
     const std::wstring native = LongPath(folder);
     if (!native.empty()) SweepPartFiles(native);
+}
+
+std::unique_ptr<FileReader> Win32FileSystem::OpenRead(const std::string& path, ReadFrom from,
+                                                      std::string& failure) {
+    const std::wstring native = LongPath(path);
+    if (native.empty()) {
+        failure = SystemMessage(GetLastError());
+        return nullptr;
+    }
+    return OpenWin32FileReader(native, from, failure);
 }
 
 bool Win32FileSystem::SameFolder(const std::string& a, const std::string& b) {

@@ -26,6 +26,8 @@ class Win32FileSystem : public FileSystem {
     CopyOutcome CopyFile(const std::string& source, const std::string& destination,
                          CopyProgress& progress) override;
     void SweepLeftovers(const std::string& folder) override;
+    std::unique_ptr<FileReader> OpenRead(const std::string& path, ReadFrom from,
+                                         std::string& failure) override;
     bool SameFolder(const std::string& a, const std::string& b) override;
     bool SetCurrentDirectory(const std::string& path) override;
     void Refresh() override;

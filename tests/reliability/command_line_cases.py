@@ -2,10 +2,14 @@
 stamp and a cancel by signal in the middle of a file."""
 
 import os
+import pty
+import re
+import select
 import signal
+import subprocess
 import time
 
-from support import (check, check_clean_run, check_identical, content, failed_lines,
+from support import (check, check_clean_run, check_identical, content, decode, failed_lines,
                      folder_text, leftovers, sha256, tree_files, write_file)
 
 
@@ -47,21 +51,26 @@ def list_and_failure(ws):
     src = make_small_tree(ws)
     dst = ws.path("dst")
     os.makedirs(os.path.join(dst, "sub", "c.bin"))  # a folder where the copy of c.bin goes
-    to = folder_text(dst)
-    result = ws.run(src, to, "--list")
+    # TO as a folder text; the lines still speak this system's paths.
+    result = ws.run(src, folder_text(dst), "--list")
     check(result.returncode == 1, "a failed file does not give exit 1\n" + result.describe())
     listed = result.out_lines()[:-1]
-    expected = [to + "\\a.bin", to + "\\sub\\b.txt"]
+    expected = [os.path.join(dst, "a.bin"), os.path.join(dst, "sub", "b.txt")]
     check(sorted(line.split("   ")[0] for line in listed) == sorted(expected),
           "the list lines are not those of the copied files\n" + result.describe())
-    failed = to + "\\sub\\c.bin   "
+    failed = os.path.join(dst, "sub", "c.bin   ")
     check(len(result.err_lines()) == 1 and result.err.startswith(failed)
           and failed_lines(result), "no FAILED line for c.bin alone\n" + result.describe())
-    check(result.out_lines()[-1] and not result.out_lines()[-1].startswith(to),
+    check(result.out_lines()[-1] and not result.out_lines()[-1].startswith(dst),
           "no summary line at the end\n" + result.describe())
+    texts = ws.run(src, dst, "--folder-texts")
+    check(texts.err.startswith(folder_text(dst) + "\\sub\\c.bin   "),
+          "--folder-texts does not give the window's form\n" + texts.describe())
     check(folder_text(src) + "\\_" in ws.settings_text(),
           "the last copy of FROM is not stamped in the settings file:\n" + ws.settings_text())
 
+    check(ws.run("--help").returncode == 0 and "--verify" in ws.run("--help").out,
+          "--help does not describe the options")
     quiet = ws.run(src, dst, "--quiet")
     check(quiet.returncode == 1 and not quiet.out and quiet.err.startswith(failed),
           "--quiet hides the failure or prints more than it\n" + quiet.describe())
@@ -147,12 +156,90 @@ def result_checks(returncode, out, err, src, dst, old):
     check("big.bin   " in err and "   FAILED: " in err, "the file is not reported\n" + what)
     check(out.strip() and len(out.splitlines()) == 1, "no summary line\n" + what)
     check(not leftovers(tree_files(src), tree_files(dst)), what)
+    check("\r" not in err, "a progress line went into a pipe\n" + what)
+
+
+def dry_run_and_verify(ws):
+    """A dry run changes nothing, not even the settings file; a verify finds planted damage."""
+    src = make_small_tree(ws)
+    dst = ws.path("dst")
+    write_file(os.path.join(dst, "sub", "b.txt"), content(9, 10), mtime=1)
+    before = (tree_files(dst), ws.settings_text())
+    dry = ws.run(src, dst, "--dry-run", "--list")
+    check(dry.returncode == 0 and not dry.err, "dry run\n" + dry.describe())
+    check((tree_files(dst), ws.settings_text()) == before, "the dry run wrote\n" + dry.describe())
+    listed = {line.split("   ")[0]: line.split("   ")[-1] for line in dry.out_lines()[:-1]}
+    check(listed == {os.path.join(dst, "a.bin"): "(missing)",
+                     os.path.join(dst, "sub", "b.txt"): "(older)",
+                     os.path.join(dst, "sub", "c.bin"): "(missing)"},
+          "the dry run lists other files or reasons\n" + dry.describe())
+    check(ws.run(src, dst, "--verify").returncode == 1, "a verify of a stale copy passes")
+    check_clean_run(ws.run(src, dst, "--verify-copies"), "a copy read back")
+    check(folder_text(src) + "\\_" in ws.settings_text(), "a checked copy is not stamped")
+    check_clean_run(ws.run(src, dst, "--verify"), "a verify after the copy")
+    # Same size and time, other bytes: no run copies it again, only a verify finds it.
+    damaged = os.path.join(dst, "sub", "c.bin")
+    stat = os.stat(damaged)
+    with open(damaged, "r+b") as f:
+        f.seek(1000)
+        byte = f.read(1)
+        f.seek(1000)
+        f.write(b"\0" if byte != b"\0" else b"\1")
+    os.utime(damaged, ns=(stat.st_atime_ns, stat.st_mtime_ns))
+    os.remove(os.path.join(dst, "a.bin"))
+    verify = ws.run(src, dst, "--verify")
+    failures = {line.split("   ")[0]: line.split("FAILED: ")[-1] for line in verify.err_lines()}
+    check(verify.returncode == 1 and failures == {
+        os.path.join(dst, "a.bin"): "missing", damaged: "other bytes from byte 1001"},
+        "the verify does not find the damage\n" + verify.describe())
+
+
+def progress_on_a_terminal(ws):
+    """A long file shows its progress on a terminal, rewritten in place."""
+    src = ws.path("src")
+    dst = ws.path("dst")
+    new = content(10, 96 << 20)
+    write_file(os.path.join(src, "big.bin"), new)
+    master, slave = pty.openpty()
+    for attempt in range(20):
+        # Over an older copy, so the new one is written under a temporary name first.
+        write_file(os.path.join(dst, "big.bin"), b"old", mtime=time.time() - 86400)
+        process = subprocess.Popen(ws.command(src, dst), stdin=subprocess.DEVNULL,
+                                   stdout=subprocess.PIPE, stderr=slave)
+        caught = stop_mid_file(process, dst, len(new))
+        if caught:
+            time.sleep(0.7)  # the file now takes long enough to show its progress
+            os.kill(process.pid, signal.SIGCONT)
+        process.communicate(timeout=300)
+        if caught:
+            break
+    os.close(slave)
+    shown = read_all(master)
+    check(caught and process.returncode == 0, "the copy was never caught in the middle")
+    check(re.search(r"\r  \d+ %  .* of 100\.7 MB  .*/s", shown), "no progress line: %r" % shown)
+    check(shown.endswith("\r\x1b[K"), "the progress line is not cleared: %r" % shown)
+
+
+def read_all(fd):
+    data = b""
+    while select.select([fd], [], [], 0)[0]:
+        try:
+            chunk = os.read(fd, 65536)
+        except OSError:
+            break
+        if not chunk:
+            break
+        data += chunk
+    os.close(fd)
+    return decode(data)
 
 
 CASES = {
     "bad_usage": bad_usage,
     "list_and_failure": list_and_failure,
     "options": options,
+    "dry_run_and_verify": dry_run_and_verify,
+    "progress_on_a_terminal": progress_on_a_terminal,
     "sigint_mid_file": lambda ws: cancel_mid_file(ws, signal.SIGINT),
     "sigterm_mid_file": lambda ws: cancel_mid_file(ws, signal.SIGTERM),
 }

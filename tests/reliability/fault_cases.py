@@ -8,7 +8,7 @@ import subprocess
 import time
 
 from support import (SKIPPED, Result, check, check_clean_run, check_identical,
-                     check_nothing_to_copy, content, decode, failed_lines, folder_text, leftovers,
+                     check_nothing_to_copy, content, decode, failed_lines, leftovers,
                      tree_files, write_file)
 
 DAY = 86400
@@ -97,7 +97,7 @@ def fill_and_free(ws, disk):
           "a full destination does not fail\n" + result.describe())
     dst_files = tree_files(dst)
     check(not leftovers(tree_files(src), dst_files), "temporary files left on a full disk")
-    prefix = folder_text(dst) + "\\sub\\"
+    prefix = os.path.join(dst, "sub", "")
     reported = {line[len(prefix):].split("   ")[0] for line in result.err_lines()
                 if line.startswith(prefix)}
     check(len(reported) == len(result.err_lines()), "stderr holds more than the file failures\n"

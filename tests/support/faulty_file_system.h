@@ -101,6 +101,11 @@ class FaultyFileSystem : public FileSystem {
     }
 
     void SweepLeftovers(const std::string& folder) override { inner_.SweepLeftovers(folder); }
+    void EnterFolder(const std::string& folder) override { inner_.EnterFolder(folder); }
+    std::unique_ptr<FileReader> OpenRead(const std::string& path, ReadFrom from,
+                                         std::string& failure) override {
+        return inner_.OpenRead(path, from, failure);
+    }
     CopyOutcome Flush() override {
         const CopyOutcome flushed = inner_.Flush();
         NameStaged();

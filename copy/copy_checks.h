@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "copy/content_compare.h"
+#include "copy/run_log.h"
+
+namespace zarvik3 {
+
+// A copy the run has listed, with what it needs to be failed later.
+struct ListedCopy {
+    std::string source;
+    std::string destination;
+    std::uint64_t size = 0;
+    std::size_t line = 0;
+    std::string text;     // the line as listed
+    std::int64_t kb = 0;  // what the copy added to the total
+};
+
+// The copies waiting to be read back from the disk and compared with their sources. They
+// wait in batches, so memory stays bounded however many files a run copies.
+class CopyChecks {
+  public:
+    CopyChecks(RunLog& log, ContentCompare& compare) : log_(log), compare_(compare) {}
+
+    void Add(ListedCopy copy) { waiting_.push_back(std::move(copy)); }
+    bool Full() const { return waiting_.size() >= kBatch; }
+    // Compares each waiting copy, which must be on the disk by now; one that differs is
+    // failed and taken out of the total. A cancel leaves the rest unchecked.
+    void Run();
+    // The copies never reached the disk, which their run reports already.
+    void Drop() { waiting_.clear(); }
+
+  private:
+    static constexpr std::size_t kBatch = 4096;
+
+    RunLog& log_;
+    ContentCompare& compare_;
+    std::vector<ListedCopy> waiting_;
+};
+
+}  // namespace zarvik3
