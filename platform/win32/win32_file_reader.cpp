@@ -27,8 +27,9 @@ class Win32FileReader : public FileReader {
                 error_ = GetLastError();
                 return -1;
             }
-            if (got == 0) break;
             done += got;
+            // Only the end reads short; a read after it would not be whole sectors.
+            if (got < wanted) break;
         }
         return static_cast<std::int64_t>(done);
     }

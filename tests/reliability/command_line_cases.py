@@ -9,7 +9,7 @@ import signal
 import subprocess
 import time
 
-from support import (check, check_clean_run, check_identical, content, decode, failed_lines,
+from support import (Result, check, check_clean_run, check_identical, content, decode, failed_lines,
                      folder_text, leftovers, sha256, tree_files, write_file)
 
 
@@ -194,6 +194,51 @@ def dry_run_and_verify(ws):
         "the verify does not find the damage\n" + verify.describe())
 
 
+def verify_cancelled_by_signal(ws):
+    """SIGINT stops a verify in the middle of a file, which is then judged neither way."""
+    src = ws.path("src")
+    dst = ws.path("dst")
+    data = content(12, 96 << 20)
+    write_file(os.path.join(src, "big.bin"), data, mtime=1)
+    write_file(os.path.join(dst, "big.bin"), data, mtime=1)
+    for attempt in range(20):
+        process = ws.start(src, dst, "--verify")
+        caught = stop_mid_read(process, len(data))
+        if caught:
+            process.send_signal(signal.SIGINT)
+        if process.poll() is None:
+            os.kill(process.pid, signal.SIGCONT)
+        out, err = process.communicate(timeout=300)
+        if caught:
+            break
+    result = Result(process.returncode, decode(out), decode(err))
+    check(caught, "the verify was never caught in the middle of the file")
+    check(result.returncode == 1 and not result.err and result.out.startswith("0 files"),
+          "a cancelled verify\n" + result.describe())
+
+
+def stop_mid_read(process, size):
+    """Freezes the process once it has read a little of a file of size bytes."""
+    while process.poll() is None:
+        for fd in os.listdir("/proc/%d/fd" % process.pid) if process.poll() is None else ():
+            try:
+                if not os.readlink("/proc/%d/fd/%s" % (process.pid, fd)).endswith("big.bin"):
+                    continue
+                os.kill(process.pid, signal.SIGSTOP)
+                wait_stopped(process.pid)
+                with open("/proc/%d/fdinfo/%s" % (process.pid, fd)) as info:
+                    position = int(info.readline().split()[1])
+            except (FileNotFoundError, ProcessLookupError):
+                return False
+            if 0 < position < size // 4:
+                return True
+            os.kill(process.pid, signal.SIGCONT)
+            if position > 0:
+                return False
+        time.sleep(0.0005)
+    return False
+
+
 def progress_on_a_terminal(ws):
     """A long file shows its progress on a terminal, rewritten in place."""
     src = ws.path("src")
@@ -240,6 +285,7 @@ CASES = {
     "options": options,
     "dry_run_and_verify": dry_run_and_verify,
     "progress_on_a_terminal": progress_on_a_terminal,
+    "verify_cancelled_by_signal": verify_cancelled_by_signal,
     "sigint_mid_file": lambda ws: cancel_mid_file(ws, signal.SIGINT),
     "sigterm_mid_file": lambda ws: cancel_mid_file(ws, signal.SIGTERM),
 }
