@@ -19,10 +19,12 @@ bool TakeValue(const std::vector<std::string>& args, std::size_t& i, std::string
 }
 
 // Sets a mode; false when another was set before, since a run has one.
-bool SetMode(Options& options, RunMode mode) {
-    const bool free = options.mode == RunMode::Copy && !options.verifyCopies;
+bool SetMode(Options& options, RunMode mode, bool verifyCopies = false) {
+    const bool unset = options.mode == RunMode::Copy && !options.verifyCopies;
+    const bool same = options.mode == mode && options.verifyCopies == verifyCopies;
     options.mode = mode;
-    return free;
+    options.verifyCopies = verifyCopies;
+    return unset || same;
 }
 
 bool ReadFlag(const std::string& arg, Options& options) {
@@ -41,9 +43,7 @@ bool ReadFlag(const std::string& arg, Options& options) {
     } else if (arg == "--verify") {
         return SetMode(options, RunMode::Verify);
     } else if (arg == "--verify-copies") {
-        const bool free = SetMode(options, RunMode::Copy);
-        options.verifyCopies = true;
-        return free;
+        return SetMode(options, RunMode::Copy, true);
     } else {
         return false;
     }

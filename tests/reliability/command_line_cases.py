@@ -17,6 +17,7 @@ def bad_usage(ws):
     os.mkdir(ws.path("src"))
     refused = [(), ("only-one",), (ws.path("src"), ws.path("dst"), "--bogus"),
                (ws.path("src"), ws.path("dst"), "--mask"),
+               (ws.path("src"), ws.path("dst"), "--dry-run", "--verify-copies"),
                (ws.path("missing"), ws.path("dst")),
                (ws.path("src"), "")]
     if unused_letter():
@@ -122,19 +123,43 @@ def stop_mid_file(process, dst, size):
     """Freezes the copy once its temporary file holds a part of the data small enough that
     the copy is sure to look at the cancel request again before it ends (no step of the copy
     moves more than twice what it has already moved); False when the moment was missed."""
-    while process.poll() is None:
+    def held():
         parts = [n for n in os.listdir(dst) if n != "big.bin"]
-        if parts:
+        if not parts:
+            return None
+        try:
+            return os.stat(os.path.join(dst, parts[0])).st_size
+        except FileNotFoundError:
+            return size
+    return stop_part_way(process, size, held)
+
+
+def stop_mid_read(process, size):
+    """Freezes the process once it has read a little of big.bin, as stop_mid_file does."""
+    def position():
+        try:
+            for fd in os.listdir("/proc/%d/fd" % process.pid):
+                if os.readlink("/proc/%d/fd/%s" % (process.pid, fd)).endswith("big.bin"):
+                    with open("/proc/%d/fdinfo/%s" % (process.pid, fd)) as info:
+                        return int(info.readline().split()[1])
+        except (FileNotFoundError, ProcessLookupError):
+            pass
+        return None
+    return stop_part_way(process, size, position)
+
+
+def stop_part_way(process, size, done):
+    """done() tells how far the file is, None before it starts; the process is stopped to
+    read it, and left stopped when it is less than a quarter of size."""
+    while process.poll() is None:
+        if done() is not None:
             os.kill(process.pid, signal.SIGSTOP)
             wait_stopped(process.pid)
-            try:
-                held = os.stat(os.path.join(dst, parts[0])).st_size
-            except FileNotFoundError:
-                held = size
-            if 0 < held < size // 4:
+            now = done()
+            if now is not None and 0 < now < size // 4:
                 return True
             os.kill(process.pid, signal.SIGCONT)
-            if held > 0:
+            if now:
                 return False
         time.sleep(0.0005)
     return False
@@ -215,28 +240,6 @@ def verify_cancelled_by_signal(ws):
     check(caught, "the verify was never caught in the middle of the file")
     check(result.returncode == 1 and not result.err and result.out.startswith("0 files"),
           "a cancelled verify\n" + result.describe())
-
-
-def stop_mid_read(process, size):
-    """Freezes the process once it has read a little of a file of size bytes."""
-    while process.poll() is None:
-        for fd in os.listdir("/proc/%d/fd" % process.pid) if process.poll() is None else ():
-            try:
-                if not os.readlink("/proc/%d/fd/%s" % (process.pid, fd)).endswith("big.bin"):
-                    continue
-                os.kill(process.pid, signal.SIGSTOP)
-                wait_stopped(process.pid)
-                with open("/proc/%d/fdinfo/%s" % (process.pid, fd)) as info:
-                    position = int(info.readline().split()[1])
-            except (FileNotFoundError, ProcessLookupError):
-                return False
-            if 0 < position < size // 4:
-                return True
-            os.kill(process.pid, signal.SIGCONT)
-            if position > 0:
-                return False
-        time.sleep(0.0005)
-    return False
 
 
 def progress_on_a_terminal(ws):
