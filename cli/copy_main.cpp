@@ -62,7 +62,8 @@ zarvik3::Platform CreateRunPlatform(const Options& options) {
     // A dry run or a verify leaves the settings file as it found it.
     const auto use = options.mode == zarvik3::RunMode::Copy ? zarvik3::SettingsUse::ReadWrite
                                                             : zarvik3::SettingsUse::ReadOnly;
-    return zarvik3::CreatePlatform(zarvik3::LocateSettingsFile(zarvik3::ProgramFolder()).file, use);
+    return zarvik3::CreatePlatform(zarvik3::LocateSettingsFile(zarvik3::ProgramFolder(), use).file,
+                                   use);
 }
 
 int Run(const Options& options) {
@@ -81,6 +82,7 @@ int Run(const Options& options) {
     const zarvik3::CopySummary summary = run.Run(
         {folders->from, options.mask, options.subfolders, options.mode, options.verifyCopies},
         view);
+    view.ClearProgress();
     if (!summary.refusal.empty()) return Refuse(RefusalText(options, summary));
     if (options.mode == zarvik3::RunMode::Copy && summary.totalKB > 0) {
         zarvik3::cli::RecordLastCopy(platform, locale, view.WalkedFrom(), folders->to, std::cerr);

@@ -31,6 +31,9 @@ class PrintingView : public CopyObserver {
           drives_(drives),
           progress_(progress) {}
 
+    // A run ended by an error leaves no progress line under its message.
+    ~PrintingView() override { progress_.Clear(); }
+
     std::string ToText() override { return to_; }
     std::string ExcludeText() override { return options_.exclude; }
     void WalkStarts(const std::string& from) override { from_ = from; }
@@ -45,6 +48,8 @@ class PrintingView : public CopyObserver {
 
     // The From text the walk started at; empty when it never started.
     const std::string& WalkedFrom() const { return from_; }
+    // Erases the progress line, before anything else is printed.
+    void ClearProgress() { progress_.Clear(); }
     // Prints the last list line, then the summary unless quiet.
     void Finish(const std::string& summary);
 

@@ -15,6 +15,7 @@ struct ListedCopy {
     std::string source;
     std::string destination;
     std::uint64_t size = 0;
+    FileTime sourceTime;  // as it was copied
     std::size_t line = 0;
     std::string text;     // the line as listed
     std::int64_t kb = 0;  // what the copy added to the total
@@ -24,12 +25,14 @@ struct ListedCopy {
 // wait in batches, so memory stays bounded however many files a run copies.
 class CopyChecks {
   public:
-    CopyChecks(RunLog& log, ContentCompare& compare) : log_(log), compare_(compare) {}
+    CopyChecks(FileSystem& fs, RunLog& log, ContentCompare& compare)
+        : fs_(fs), log_(log), compare_(compare) {}
 
     void Add(ListedCopy copy) { waiting_.push_back(std::move(copy)); }
     bool Full() const { return waiting_.size() >= kBatch; }
-    // Compares each waiting copy, which must be on the disk by now; one that differs is
-    // failed and taken out of the total. A cancel leaves the rest unchecked.
+    // Compares each waiting copy, which must be on the disk by now, with its source unless
+    // that changed since; one that differs is failed, taken out of the total and marked
+    // outdated. A cancel leaves the rest unchecked.
     void Run();
     // The copies never reached the disk, which their run reports already.
     void Drop() { waiting_.clear(); }
@@ -37,6 +40,7 @@ class CopyChecks {
   private:
     static constexpr std::size_t kBatch = 4096;
 
+    FileSystem& fs_;
     RunLog& log_;
     ContentCompare& compare_;
     std::vector<ListedCopy> waiting_;

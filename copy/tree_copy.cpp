@@ -19,7 +19,6 @@ constexpr const char* kBackslashReason = "   FAILED: name holds a backslash";
 
 // What every step of one walk shares; the run's parts stay the TreeCopy's.
 struct WalkState {
-    TreeCopy& tree;
     FileSystem& fs;
     RunLog& log;
     const LocaleDateSettings& locale;
@@ -56,6 +55,14 @@ Folder ReadFolder(const WalkState& walk, const std::string& pathName) {
 
 bool HoldsBackslash(const std::string& name) {
     return name.find('\\') != std::string::npos;
+}
+
+// A name holding a backslash, shown after its folder as it is: spelt whole, it would show as
+// folders that are not there. The folder is spelt with a stand-in name, for its separator.
+std::string ShownInFolder(RunLog& log, const std::string& folder, const std::string& name) {
+    std::string shown = log.Observer().ShownPath(folder + "_");
+    shown.pop_back();
+    return shown + name;
 }
 
 // How reading one folder ended.
@@ -96,9 +103,12 @@ bool HoldsData(const DirEntry& entry) {
     return (entry.attributes & (kAttrSystem | kAttrDirectory)) == 0;
 }
 
+std::string LineOfShown(const WalkState& walk, const std::string& shown, FileStamp time) {
+    return shown + "   " + FormatDateTimeText(StampToDateTime(time), walk.locale);
+}
+
 std::string ListLine(const WalkState& walk, const std::string& target, FileStamp time) {
-    return walk.log.Observer().ShownPath(target) + "   " +
-           FormatDateTimeText(StampToDateTime(time), walk.locale);
+    return LineOfShown(walk, walk.log.Observer().ShownPath(target), time);
 }
 
 // Missing destination folders take the bits of the source folders they copy.
@@ -125,7 +135,8 @@ void CopyOne(WalkState& walk, ListedCopy copy) {
         }
         // This copy and those staged before may have been named meanwhile.
         walk.staged.Settle();
-        if (walk.checks != nullptr && walk.checks->Full()) walk.tree.Flush();
+        // What waits there is on the disk already: a staged copy waits once it is named.
+        if (walk.checks != nullptr && walk.checks->Full()) walk.checks->Run();
         return;
     }
     walk.knownFolder.clear();  // the folder may have gone; test it again next time
@@ -143,7 +154,8 @@ void CopyIfNeeded(WalkState& walk, const Folder& folder, const DirEntry& entry,
     std::string text = ListLine(walk, target, entry.time);
     const std::size_t line = walk.log.List(text);
     if (!made.ok) return walk.log.FailNewest("   FAILED: " + made.reason);
-    CopyOne(walk, {folder.source + entry.name, target, entry.size, line, std::move(text), 0});
+    CopyOne(walk, {folder.source + entry.name, target, entry.size, entry.fineTime, line,
+                   std::move(text), 0});
 }
 
 void ListIfNeeded(WalkState& walk, const DirEntry& entry, const std::string& target) {
@@ -159,6 +171,7 @@ std::optional<std::string> Difference(WalkState& walk, const Folder& folder, con
                                       const std::string& target) {
     const DestinationState state = walk.fs.StateOf(target);
     if (state.stamp == kNoFile) return "missing";
+    if (!state.regular) return "not a regular file";
     if (state.size && *state.size != entry.size) {
         return "other size: " + std::to_string(*state.size) + " bytes, its source " +
                std::to_string(entry.size);
@@ -184,7 +197,8 @@ void HandleFile(WalkState& walk, const Folder& folder, const DirEntry& entry) {
     if (folder.exclusions.Excludes(entry.name)) return;
     const std::string target = folder.destination + entry.name;
     if (HoldsBackslash(entry.name)) {
-        walk.log.List(ListLine(walk, target, entry.time));
+        const std::string shown = ShownInFolder(walk.log, folder.destination, entry.name);
+        walk.log.List(LineOfShown(walk, shown, entry.time));
         walk.log.FailNewest(kBackslashReason);
         return;
     }
@@ -211,8 +225,7 @@ struct TreeCopy::Walk : WalkState {};
 
 void TreeCopy::FileSearch(const std::string& pathName, const std::string& mask,
                           bool includeSubfolders) {
-    Walk walk{{*this,
-               fs_,
+    Walk walk{{fs_,
                log_,
                locale_,
                mode_,
@@ -254,7 +267,7 @@ void TreeCopy::Visit(const std::string& pathName, const std::string& mask, bool 
     const auto visitSubfolder = [&](const DirEntry& entry) {
         if (!IsWalkable(entry)) return;
         if (HoldsBackslash(entry.name)) {
-            log_.List(log_.Observer().ShownPath(folder.destination + entry.name));
+            log_.List(ShownInFolder(log_, folder.destination, entry.name));
             log_.FailNewest(kBackslashReason);
             return;
         }

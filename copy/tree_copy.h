@@ -23,7 +23,7 @@ class TreeCopy {
           locale_(locale),
           mode_(mode),
           compare_(fs),
-          checks_(log, compare_),
+          checks_(fs, log, compare_),
           staged_(fs, log, checkCopies ? &checks_ : nullptr),
           checkCopies_(checkCopies) {}
 

@@ -11,6 +11,13 @@
 
 namespace zarvik3 {
 
+// Seconds from 1970 to 1 January 1980 (UTC), the oldest time every volume keeps.
+inline constexpr std::int64_t kOldestKeptTime = 315532800;
+
+}  // namespace zarvik3
+
+namespace zarvik3 {
+
 // Attribute bits as the Windows enumeration reports them.
 enum FileAttribute : std::uint32_t {
     kAttrReadOnly = 0x01,
@@ -42,6 +49,8 @@ struct DestinationState {
     // Nanoseconds per tick of the times the destination keeps; 0: only the packed stamp
     // can be trusted.
     std::int64_t resolution = 0;
+    // False for what only looks like a file: a FIFO or a device in its place.
+    bool regular = true;
 };
 
 struct CopyOutcome {
@@ -150,6 +159,10 @@ class FileSystem {
     virtual void SweepLeftovers(const std::string& folder) { EnterFolder(folder); }
     // The walk works in this destination folder next: a hint that spares path lookups.
     virtual void EnterFolder(const std::string& /*folder*/) {}
+
+    // Sets the file's last-write time to 1 January 1980 (UTC), the oldest every volume keeps,
+    // so that the next run copies onto it again; false when it could not.
+    virtual bool MarkOutdated(const std::string& path) = 0;
 
     // Opens a file to read it whole; null with the system's reason when it cannot.
     virtual std::unique_ptr<FileReader> OpenRead(const std::string& path, ReadFrom from,

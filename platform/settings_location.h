@@ -3,6 +3,7 @@
 #include <string>
 
 #include "platform/path_kinds.h"
+#include "platform/settings_use.h"
 
 namespace zarvik3 {
 
@@ -19,8 +20,11 @@ struct SettingsLocation {
 // too (portable use); never in the system's program trees (/usr, /opt, ...), which the
 // package manager owns. Otherwise the per-user file
 // $XDG_CONFIG_HOME/zarvik3/settings.ini (~/.config when unset or not absolute); a
-// settings.ini beside the program that can only be read becomes its first content.
-SettingsLocation LocateSettingsFile(const NativePath& programFolder);
+// settings.ini beside the program that can only be read becomes its first content. ReadOnly
+// makes and tries nothing: until the per-user file exists, the file beside the program is
+// the one read.
+SettingsLocation LocateSettingsFile(const NativePath& programFolder,
+                                    SettingsUse use = SettingsUse::ReadWrite);
 
 // Makes the folder and its missing parents; 0 or the system's error number of the failure.
 int MakeSettingsFolder(const NativePath& folder);

@@ -176,6 +176,7 @@ DestinationState PosixFileSystem::StateOf(const std::string& path) {
     state.stamp = StampOfNativeTime(status->st_mtim.tv_sec, utcOffset_);
     state.fineTime = {status->st_mtim.tv_sec, status->st_mtim.tv_nsec};
     state.size = static_cast<std::uint64_t>(status->st_size);
+    state.regular = S_ISREG(status->st_mode);
     const auto known = resolutions_.find(status->st_dev);
     state.resolution =
         known != resolutions_.end()
@@ -279,6 +280,13 @@ void PosixFileSystem::EnterFolder(const std::string& folder) {
 void PosixFileSystem::SweepLeftovers(const std::string& folder) {
     EnterFolder(folder);
     if (visitedFolder_.Valid()) zarvik3::SweepLeftovers(visitedFolder_.Get(), IsPartFileName);
+}
+
+bool PosixFileSystem::MarkOutdated(const std::string& path) {
+    const auto native = Native(path);
+    if (!native) return false;
+    const struct timespec times[2] = {{0, UTIME_OMIT}, {kOldestKeptTime, 0}};
+    return utimensat(AT_FDCWD, native->c_str(), times, AT_SYMLINK_NOFOLLOW) == 0;
 }
 
 std::unique_ptr<FileReader> PosixFileSystem::OpenRead(const std::string& path, ReadFrom from,

@@ -35,6 +35,7 @@ class PosixFileSystem : public FileSystem {
     std::vector<NamedCopy> TakeNamed() override;
     void SweepLeftovers(const std::string& folder) override;
     void EnterFolder(const std::string& folder) override;
+    bool MarkOutdated(const std::string& path) override;
     std::unique_ptr<FileReader> OpenRead(const std::string& path, ReadFrom from,
                                          std::string& failure) override;
     CopyOutcome Flush() override;

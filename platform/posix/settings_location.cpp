@@ -113,7 +113,7 @@ NativePath ProgramFolder() {
     return NativePath(self.parent_path().string());
 }
 
-SettingsLocation LocateSettingsFile(const NativePath& programPath) {
+SettingsLocation LocateSettingsFile(const NativePath& programPath, SettingsUse use) {
     const std::string& programFolder = programPath.Text();
     const std::string beside = programFolder + "/" + std::string(kFileName);
     // Every write replaces the file through a temporary beside it, so the folder must take
@@ -125,9 +125,9 @@ SettingsLocation LocateSettingsFile(const NativePath& programPath) {
     }
     const std::string file = ConfigFolder() + "/" + std::string(kFileName);
     SettingsLocation perUser{NativePath(file), NativePath(ConfigFolder())};
-    if (!Exists(file) && IsRegularFile(beside) && access(beside.c_str(), R_OK) == 0 &&
-        MakeSettingsFolder(perUser.folderToCreate) == 0) {
-        CopyIfMissing(beside, file);
+    if (!Exists(file) && IsRegularFile(beside) && access(beside.c_str(), R_OK) == 0) {
+        if (use == SettingsUse::ReadOnly) return {NativePath(beside), {}};
+        if (MakeSettingsFolder(perUser.folderToCreate) == 0) CopyIfMissing(beside, file);
     }
     return perUser;
 }

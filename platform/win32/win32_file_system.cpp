@@ -114,6 +114,16 @@ void Win32FileSystem::SweepLeftovers(const std::string& folder) {
     if (!native.empty()) SweepPartFiles(native);
 }
 
+bool Win32FileSystem::MarkOutdated(const std::string& path) {
+    const UniqueHandle file(CreateFileW(LongPath(path).c_str(), FILE_WRITE_ATTRIBUTES,
+                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                        nullptr, OPEN_EXISTING, 0, nullptr));
+    // 100 ns ticks from 1601 to 1970, then to 1980.
+    const std::uint64_t ticks = (11644473600ULL + kOldestKeptTime) * 10000000ULL;
+    const FILETIME written{static_cast<DWORD>(ticks), static_cast<DWORD>(ticks >> 32)};
+    return file.Valid() && SetFileTime(file.Get(), nullptr, nullptr, &written) != 0;
+}
+
 std::unique_ptr<FileReader> Win32FileSystem::OpenRead(const std::string& path, ReadFrom from,
                                                       std::string& failure) {
     const std::wstring native = LongPath(path);

@@ -26,6 +26,7 @@ class Win32FileSystem : public FileSystem {
     CopyOutcome CopyFile(const std::string& source, const std::string& destination,
                          CopyProgress& progress) override;
     void SweepLeftovers(const std::string& folder) override;
+    bool MarkOutdated(const std::string& path) override;
     std::unique_ptr<FileReader> OpenRead(const std::string& path, ReadFrom from,
                                          std::string& failure) override;
     bool SameFolder(const std::string& a, const std::string& b) override;

@@ -120,14 +120,18 @@ int MakeSettingsFolder(const NativePath& folder) {
     return static_cast<int>(MakeFolderTree(Widen(folder.Text())));
 }
 
-SettingsLocation LocateSettingsFile(const NativePath& programFolder) {
+SettingsLocation LocateSettingsFile(const NativePath& programFolder, SettingsUse use) {
     // A relative folder would put the file wherever the current folder happens to be.
     const std::string folder = FolderTextOfNative(programFolder.Text()).value_or("");
     const std::wstring beside = Joined(Widen(folder), kFileName);
     const DWORD besideAttributes = folder.empty() ? INVALID_FILE_ATTRIBUTES : Attributes(beside);
     const bool besideExists = besideAttributes != INVALID_FILE_ATTRIBUTES;
-    const bool mayKeepBeside = !folder.empty() && !IsSystemProgramFolder(Widen(folder)) &&
-                               (besideExists ? MayWriteFile(beside) : MayCreateIn(Widen(folder)));
+    // A read-only caller takes the file beside the program when there is one, and probes
+    // nothing.
+    const bool readOnly = use == SettingsUse::ReadOnly;
+    const bool mayKeepBeside =
+        !folder.empty() && !IsSystemProgramFolder(Widen(folder)) &&
+        (besideExists ? readOnly || MayWriteFile(beside) : !readOnly && MayCreateIn(Widen(folder)));
     if (mayKeepBeside) {
         return {NativePath(Narrow(beside)), {}};
     }
@@ -135,7 +139,7 @@ SettingsLocation LocateSettingsFile(const NativePath& programFolder) {
     if (!roaming) return {NativePath(Narrow(beside)), {}};
     const std::wstring ownFolder = Joined(*roaming, L"zarvik3");
     const std::wstring file = Joined(ownFolder, kFileName);
-    if (besideExists && !IsFolder(besideAttributes) && !Exists(file) &&
+    if (!readOnly && besideExists && !IsFolder(besideAttributes) && !Exists(file) &&
         MakeFolderTree(ownFolder) == 0) {
         CopyIfMissing(SystemPath(beside), SystemPath(file));
     }

@@ -139,23 +139,40 @@ TEST_F(RunModes, ACancelInTheMiddleOfAComparisonLeavesTheFileUnjudged) {
     EXPECT_EQ(seen, 1024u * 1024u);
 }
 
-// A copy whose bytes on the disk are not its source's, as a failing disk would leave it.
-TEST_F(RunModes, CheckedCopiesThatDifferWhenReadBackFail) {
+// Copies whose bytes on the disk are not their sources', as a failing disk would leave them,
+// whether the file system names them later or at once.
+TEST_F(RunModes, CheckedCopiesThatDifferWhenReadBackFailAndAreCopiedAgain) {
     volume.Write("src/a.txt", std::string(3000, 'a'), kOld);
-    volume.Write("src/b.txt", std::string(2000, 'b'), kOld);
+    volume.Write("src/staged.txt", std::string(2000, 'b'), kOld);
+    volume.Write("src/at-once.txt", std::string(2000, 'c'), kOld);
+    volume.Write("src/changed.txt", std::string(2000, 'd'), kOld);
     FaultyFileSystem faulty(fs);
-    faulty.copyFile = [&](const std::string& source, const std::string&) {
-        if (source.ends_with("b.txt")) volume.Write("dst/b.txt", std::string(2000, 'x'), kOld);
-        return source.ends_with("b.txt") ? std::optional<CopyOutcome>(CopyOutcome{}) : std::nullopt;
+    faulty.copyFile = [&](const std::string& source,
+                          const std::string&) -> std::optional<CopyOutcome> {
+        if (source.ends_with("changed.txt")) volume.Write("src/changed.txt", "edited", kNew);
+        if (!source.ends_with("at-once.txt")) return std::nullopt;
+        volume.Write("dst/at-once.txt", std::string(2000, 'x'), kOld);
+        return CopyOutcome{};
+    };
+    faulty.nameOutcome = [&](const std::string& destination) -> std::optional<CopyOutcome> {
+        if (destination.ends_with("staged.txt")) {
+            volume.Write("dst/staged.txt", std::string(1999, 'b') + "x", kOld);
+        }
+        return std::nullopt;
     };
     CopyRun checked(faulty, fakeDrives, clock, locale);
     request.checkCopies = true;
     const CopySummary summary = checked.Run(request, view);
-    EXPECT_EQ(summary.failed, 1u);
-    EXPECT_EQ(summary.totalKB, 3);
-    EXPECT_TRUE(
-        LineOf("b.txt").ends_with("FAILED: differs when read back: other bytes from byte 1"));
+    EXPECT_EQ(summary.failed, 2u);
+    EXPECT_EQ(summary.totalKB, 5);
+    const std::string failure = "FAILED: differs when read back (the next run copies it again): ";
+    EXPECT_TRUE(LineOf("staged.txt").ends_with(failure + "other bytes from byte 2000"));
+    EXPECT_TRUE(LineOf("at-once.txt").ends_with(failure + "other bytes from byte 1"));
     EXPECT_EQ(LineOf("a.txt").find("FAILED"), std::string::npos);
+    EXPECT_EQ(LineOf("changed.txt").find("FAILED"), std::string::npos);  // not the disk's fault
+    request.checkCopies = false;
+    EXPECT_EQ(Run(RunMode::Copy).copied, 2u);
+    EXPECT_EQ(volume.Read("dst/staged.txt"), std::string(2000, 'b'));
 }
 
 }  // namespace

@@ -55,6 +55,10 @@ TEST_F(SettingsLocationTest, BesideAWritableProgramOtherwiseInThePerUserFolder) 
 TEST_F(SettingsLocationTest, AReadOnlyFileBesideTheProgramIsTheFirstStartingPoint) {
     std::ofstream(program + "/settings.ini") << "[Drives]\r\nE=/media/stick\r\n";
     std::filesystem::permissions(program + "/settings.ini", std::filesystem::perms::owner_read);
+    // A run that must change nothing reads it where it lies.
+    EXPECT_EQ(LocateSettingsFile(zarvik3::NativePath(program), SettingsUse::ReadOnly).file.Text(),
+              program + "/settings.ini");
+    EXPECT_FALSE(std::filesystem::exists(Folder() + "/config"));
     const SettingsLocation location = LocateSettingsFile(zarvik3::NativePath(program));
     EXPECT_EQ(location.file.Text(), PerUser());
     PosixProfileFile profiles = PosixProfileFile::ForNativePaths();

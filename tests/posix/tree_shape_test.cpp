@@ -168,6 +168,9 @@ TEST_F(TreeShape, BackslashInANameIsReportedNotCopied) {
     std::filesystem::create_directory(volume.NativePath("src") / "odd\\dir");
     std::ofstream(volume.NativePath("src") / "odd\\dir" / "inner.txt") << "x";
     volume.Write("src/a/b.txt", "real", 1600000000);
+    view.shownPath = [&](const std::string& path) {
+        return volume.DriveInfo().ToNativePath(path).value().Text();
+    };
     Walk();
     EXPECT_EQ(view.failed, 2u);
     EXPECT_EQ(volume.Read("dst/a/b.txt"), "real");  // not overwritten through the odd name
@@ -178,6 +181,11 @@ TEST_F(TreeShape, BackslashInANameIsReportedNotCopied) {
         noted += line.ends_with("   FAILED: name holds a backslash") ? 1 : 0;
     }
     EXPECT_EQ(noted, 2);
+    // Named as they are, after their folder in the system's form.
+    const std::string dst = volume.NativePath("dst").string();
+    const std::vector<std::string> paths = view.Paths();
+    EXPECT_NE(std::find(paths.begin(), paths.end(), dst + "/a\\b.txt"), paths.end());
+    EXPECT_NE(std::find(paths.begin(), paths.end(), dst + "/odd\\dir"), paths.end());
 }
 
 TEST_F(TreeShape, ThousandLevelsDeep) {

@@ -102,6 +102,7 @@ class FaultyFileSystem : public FileSystem {
 
     void SweepLeftovers(const std::string& folder) override { inner_.SweepLeftovers(folder); }
     void EnterFolder(const std::string& folder) override { inner_.EnterFolder(folder); }
+    bool MarkOutdated(const std::string& path) override { return inner_.MarkOutdated(path); }
     std::unique_ptr<FileReader> OpenRead(const std::string& path, ReadFrom from,
                                          std::string& failure) override {
         return inner_.OpenRead(path, from, failure);

@@ -17,6 +17,8 @@ class RecordingObserver : public CopyObserver {
     std::string exclude;
     bool cancel = false;  // what every pump answers
     std::function<void()> onPump;
+    // Set: how paths show in the lines.
+    std::function<std::string(const std::string&)> shownPath;
 
     std::vector<std::string> walkStarts;
     std::vector<std::string> lines;
@@ -34,6 +36,9 @@ class RecordingObserver : public CopyObserver {
         if (line < firstNumber_ || line - firstNumber_ >= lines.size()) return;
         lines[line - firstNumber_] += suffix;
         ++failed;
+    }
+    std::string ShownPath(const std::string& folderText) override {
+        return shownPath ? shownPath(folderText) : folderText;
     }
     bool Pump() override {
         ++pumps;
