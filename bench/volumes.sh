@@ -1,6 +1,8 @@
+# shellcheck shell=bash
 # The volumes backups go to, made for a benchmark run and taken down after it; sourced by
 # bench/run.sh. Each start_* function mounts under $work and returns non-zero, with the
 # reason on standard output, when this machine cannot (no root, a tool missing).
+# shellcheck disable=SC2154  # $work is the scratch folder of the script that sources this
 
 # A network volume: sshfs to an sshd on loopback, started here with a key made for the run.
 # SSHFS_OPTIONS: extra sshfs options, such as -o dir_cache=no.
