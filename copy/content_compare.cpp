@@ -29,7 +29,7 @@ std::string FirstDifference(const char* a, const char* b, std::size_t length,
 }
 
 Comparison Differs(std::string why) {
-    return {false, false, std::move(why)};
+    return {false, std::move(why)};
 }
 
 }  // namespace
@@ -73,8 +73,8 @@ Comparison ContentCompare::CompareOpen(FileReader& source, FileReader& copy, std
         }
         if (held > got) return Differs("copy longer than its source");
         progress.Moved(common);
-        if (static_cast<std::size_t>(got) < kChunk) return {true, false, {}};
-        if (!progress.KeepGoing()) return {false, true, {}};
+        if (static_cast<std::size_t>(got) < kChunk) return {};
+        if (!progress.KeepGoing()) return {true, {}};
     }
 }
 

@@ -11,9 +11,10 @@ namespace zarvik3 {
 
 // How a file and its copy compared.
 struct Comparison {
-    bool same = false;
     bool cancelled = false;  // stopped between chunks; nothing is known
-    std::string difference;  // why they differ, for a person to read
+    std::string difference;  // why they differ, for a person to read; empty when they do not
+
+    bool Same() const { return !cancelled && difference.empty(); }
 };
 
 // Compares files with their copies byte for byte, reading both in large chunks, one after

@@ -19,13 +19,13 @@ void CopyChecks::Run() {
         log_.StartFile(copy.size);
         const Comparison check =
             compare_.Compare(copy.source, copy.destination, copy.size, ReadFrom::Disk, log_);
-        if (check.same || check.cancelled) continue;
+        if (check.Same() || check.cancelled) continue;
         // With its source's time the bad copy would look up to date to every later run.
         const bool marked = fs_.MarkOutdated(copy.destination);
         log_.Fail(copy.line, copy.text,
                   std::string("   FAILED: differs when read back") +
                       (marked ? " (the next run copies it again): " : ": ") + check.difference);
-        log_.totalKB -= copy.kb;
+        log_.Uncount(copy.size);
     }
     waiting_.clear();
 }

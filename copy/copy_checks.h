@@ -17,8 +17,7 @@ struct ListedCopy {
     std::uint64_t size = 0;
     FileTime sourceTime;  // as it was copied
     std::size_t line = 0;
-    std::string text;     // the line as listed
-    std::int64_t kb = 0;  // what the copy added to the total
+    std::string text;  // the line as listed
 };
 
 // The copies waiting to be read back from the disk and compared with their sources. They

@@ -33,9 +33,17 @@ class RunLog : public CopyProgress {
     std::size_t Listed() const { return listed_; }
     std::size_t FailedCount() const { return failed_; }
 
+    // A file's share of the total: its whole units of 1000 bytes, as the summary counts.
+    void Count(std::uint64_t size) { totalKB += Kilobytes(size); }
+    void Uncount(std::uint64_t size) { totalKB -= Kilobytes(size); }
+
     std::int64_t totalKB = 0;
 
   private:
+    static std::int64_t Kilobytes(std::uint64_t size) {
+        return static_cast<std::int64_t>(size / 1000);
+    }
+
     CopyObserver& observer_;
     std::size_t newest_ = 0;
     std::string newestText_;

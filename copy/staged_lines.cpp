@@ -18,7 +18,7 @@ void StagedLines::Settle() {
             const std::string& reason =
                 named.outcome.reason.empty() ? std::string("copy failed") : named.outcome.reason;
             log_.Fail(copy.line, copy.text, "   FAILED: " + reason);
-            log_.totalKB -= copy.kb;
+            log_.Uncount(copy.size);
         } else if (checks_ != nullptr) {
             checks_->Add(std::move(copy));
         }

@@ -18,6 +18,14 @@ std::string ThreeDigits(std::int64_t value) {
     return (value < 100 ? "0" : "") + TwoDigits(value);
 }
 
+// "<count><what><size>", with ", <k> failed" when anything failed.
+std::string CountedText(std::size_t count, const char* what, std::int64_t totalKB,
+                        std::size_t failed) {
+    std::string text = std::to_string(count) + what + SizeText(totalKB);
+    if (failed > 0) text += ", " + std::to_string(failed) + " failed";
+    return text;
+}
+
 }  // namespace
 
 std::string SizeText(std::int64_t totalKB) {
@@ -27,27 +35,14 @@ std::string SizeText(std::int64_t totalKB) {
 }
 
 std::string SummaryText(std::size_t copied, std::int64_t totalKB, std::size_t failed) {
-    std::string text = std::to_string(copied) + " files copied, in all  " + SizeText(totalKB);
-    if (failed > 0) text += ", " + std::to_string(failed) + " failed";
-    return text;
+    return CountedText(copied, " files copied, in all  ", totalKB, failed);
 }
 
 std::string ModeSummaryText(RunMode mode, const CopySummary& summary) {
-    std::string text;
-    switch (mode) {
-        case RunMode::Copy:
-            return SummaryText(summary.copied, summary.totalKB, summary.failed);
-        case RunMode::DryRun:
-            text = std::to_string(summary.copied) + " files to copy, in all " +
-                   SizeText(summary.totalKB);
-            break;
-        case RunMode::Verify:
-            text = std::to_string(summary.copied) + " files verified equal, in all " +
-                   SizeText(summary.totalKB);
-            break;
-    }
-    if (summary.failed > 0) text += ", " + std::to_string(summary.failed) + " failed";
-    return text;
+    if (mode == RunMode::Copy) return SummaryText(summary.copied, summary.totalKB, summary.failed);
+    const char* what =
+        mode == RunMode::DryRun ? " files to copy, in all " : " files verified equal, in all ";
+    return CountedText(summary.copied, what, summary.totalKB, summary.failed);
 }
 
 std::string ElapsedText(std::int64_t elapsedMs) {

@@ -126,8 +126,7 @@ void CopyOne(WalkState& walk, ListedCopy copy) {
     walk.log.StartFile(copy.size);
     const CopyOutcome outcome = walk.fs.CopyFile(copy.source, copy.destination, walk.log);
     if (outcome.ok) {
-        copy.kb = static_cast<std::int64_t>(copy.size / 1000);
-        walk.log.totalKB += copy.kb;
+        walk.log.Count(copy.size);
         if (outcome.staged) {
             walk.staged.Add(std::move(copy));
         } else if (walk.checks != nullptr) {
@@ -155,14 +154,14 @@ void CopyIfNeeded(WalkState& walk, const Folder& folder, const DirEntry& entry,
     const std::size_t line = walk.log.List(text);
     if (!made.ok) return walk.log.FailNewest("   FAILED: " + made.reason);
     CopyOne(walk, {folder.source + entry.name, target, entry.size, entry.fineTime, line,
-                   std::move(text), 0});
+                   std::move(text)});
 }
 
 void ListIfNeeded(WalkState& walk, const DirEntry& entry, const std::string& target) {
     const CopyReason reason = WhyCopy(entry, walk.fs.StateOf(target));
     if (reason == CopyReason::None) return;
     walk.log.List(ListLine(walk, target, entry.time) + "   (" + ReasonText(reason) + ")");
-    walk.log.totalKB += static_cast<std::int64_t>(entry.size / 1000);
+    walk.log.Count(entry.size);
 }
 
 // Why the copy at target does not hold the source's bytes; empty when it does. A cancel
@@ -189,7 +188,7 @@ void VerifyOne(WalkState& walk, const Folder& folder, const DirEntry& entry,
     if (!difference) return;
     walk.log.List(ListLine(walk, target, entry.time));
     if (!difference->empty()) return walk.log.FailNewest("   FAILED: " + *difference);
-    walk.log.totalKB += static_cast<std::int64_t>(entry.size / 1000);
+    walk.log.Count(entry.size);
 }
 
 void HandleFile(WalkState& walk, const Folder& folder, const DirEntry& entry) {

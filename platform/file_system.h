@@ -14,10 +14,6 @@ namespace zarvik3 {
 // Seconds from 1970 to 1 January 1980 (UTC), the oldest time every volume keeps.
 inline constexpr std::int64_t kOldestKeptTime = 315532800;
 
-}  // namespace zarvik3
-
-namespace zarvik3 {
-
 // Attribute bits as the Windows enumeration reports them.
 enum FileAttribute : std::uint32_t {
     kAttrReadOnly = 0x01,

@@ -9,7 +9,7 @@
 namespace zarvik3 {
 
 // Opens the file at location for reading it once from start to end; null with the system's
-// reason when it is not a regular file or cannot be opened.
+// reason when it cannot be opened. Whether it is a regular file is the caller's to know.
 std::unique_ptr<FileReader> OpenFileReader(const NativeLocation& location, ReadFrom from,
                                            std::string& failure);
 
