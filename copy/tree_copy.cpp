@@ -1,8 +1,10 @@
 #include "copy/tree_copy.h"
 
 #include <algorithm>
+#include <memory>
 #include <optional>
 #include <utility>
+#include <vector>
 
 #include "copy/copy_decision.h"
 #include "copy/exclusions.h"
@@ -191,9 +193,49 @@ void VerifyOne(WalkState& walk, const Folder& folder, const DirEntry& entry,
     walk.log.Count(entry.size);
 }
 
+// Whether the walk looks at the entry's destination: a file with data that no exclusion
+// takes out and whose name can be written in a folder text.
+bool LooksAtDestination(const Folder& folder, const DirEntry& entry) {
+    return HoldsData(entry) && !folder.exclusions.Excludes(entry.name) &&
+           !HoldsBackslash(entry.name);
+}
+
+// Entries read ahead of the file pass, whose destinations the file system is told of.
+constexpr std::size_t kLookAhead = 32;
+
+// The file pass: entries are read a few ahead, so the file system can look up their
+// destinations at once; each is still handled in order, with a pump after it.
+template <typename Handle>
+PassEnd ForEachFile(WalkState& walk, const Folder& folder, const std::string& pattern,
+                    Handle handle) {
+    PassEnd end;
+    const std::unique_ptr<DirEnumeration> entries =
+        walk.fs.FindFirst(pattern, kFilterFiles, EntryDetail::Full, end.failure);
+    if (!entries) return end;
+    std::vector<DirEntry> ahead;
+    std::vector<std::string> targets;
+    for (bool more = true; more;) {
+        ahead.clear();
+        targets.clear();
+        DirEntry entry;
+        while (ahead.size() < kLookAhead && (more = entries->Next(entry))) {
+            if (LooksAtDestination(folder, entry))
+                targets.push_back(folder.destination + entry.name);
+            ahead.push_back(std::move(entry));
+        }
+        if (!targets.empty()) walk.fs.Expect(targets);
+        for (const DirEntry& next : ahead) {
+            handle(next);
+            if (walk.log.Pump()) return end;
+        }
+    }
+    end.failure = entries->ReadError();
+    end.leaf = end.failure.empty() && entries->MetNoFolder();
+    return end;
+}
+
 void HandleFile(WalkState& walk, const Folder& folder, const DirEntry& entry) {
-    if ((entry.attributes & kAttrDirectory) != 0) return;
-    if (folder.exclusions.Excludes(entry.name)) return;
+    if (!HoldsData(entry) || folder.exclusions.Excludes(entry.name)) return;
     const std::string target = folder.destination + entry.name;
     if (HoldsBackslash(entry.name)) {
         const std::string shown = ShownInFolder(walk.log, folder.destination, entry.name);
@@ -256,11 +298,8 @@ void TreeCopy::Visit(const std::string& pathName, const std::string& mask, bool 
     } else {
         fs_.EnterFolder(folder.destination);
     }
-    const auto handleFile = [&](const DirEntry& entry) {
-        if (HoldsData(entry)) HandleFile(walk, folder, entry);
-    };
-    const PassEnd files =
-        ForEachEntry(walk, folder.source + mask, kFilterFiles, EntryDetail::Full, handleFile);
+    const auto handleFile = [&](const DirEntry& entry) { HandleFile(walk, folder, entry); };
+    const PassEnd files = ForEachFile(walk, folder, folder.source + mask, handleFile);
     if (!files.failure.empty()) ListFailedFolder(walk, folder, files.failure);
     if (!includeSubfolders || log_.Cancelled() || files.leaf) return;
     const auto visitSubfolder = [&](const DirEntry& entry) {

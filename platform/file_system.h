@@ -155,6 +155,9 @@ class FileSystem {
     virtual void SweepLeftovers(const std::string& folder) { EnterFolder(folder); }
     // The walk works in this destination folder next: a hint that spares path lookups.
     virtual void EnterFolder(const std::string& /*folder*/) {}
+    // The walk asks StateOf for these paths next, in this order: a hint that lets a file
+    // system where each look-up is a round trip make them at once.
+    virtual void Expect(const std::vector<std::string>& /*paths*/) {}
 
     // Sets the file's last-write time to 1 January 1980 (UTC), the oldest every volume keeps,
     // so that the next run copies onto it again; false when it could not.

@@ -4,6 +4,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <map>
 #include <random>
@@ -22,6 +24,8 @@ constexpr std::uint64_t kBatchBytes = std::uint64_t{256} << 20;
 // Copies made a while ago take their names even while the next one is long.
 constexpr auto kBatchAge = std::chrono::seconds(1);
 constexpr int kNameAttempts = 16;
+// Copies named at once where each needs a sync of its own.
+constexpr std::size_t kNamers = 8;
 
 int FolderOf(const WrittenCopy& copy) {
     return copy.folder ? copy.folder->Get() : AT_FDCWD;
@@ -29,7 +33,7 @@ int FolderOf(const WrittenCopy& copy) {
 
 // Links the open unnamed file under name: 0 or the reason. Linking by the descriptor alone
 // needs a recent kernel or privilege; the name under /proc needs neither.
-int LinkOpenFile(int file, int folder, const char* name, bool& byDescriptor) {
+int LinkOpenFile(int file, int folder, const char* name, std::atomic<bool>& byDescriptor) {
     if (byDescriptor) {
         if (linkat(file, "", folder, name, AT_EMPTY_PATH) == 0) return 0;
         if (errno != ENOENT && errno != EPERM) return errno;
@@ -46,7 +50,7 @@ std::string PartNameBeside(const std::string& name, std::mt19937_64& random) {
 }
 
 // A link stands under the name: the open file takes a temporary name, which then replaces it.
-int ReplaceLinkByOpenFile(const WrittenCopy& copy, int folder, bool& byDescriptor) {
+int ReplaceLinkByOpenFile(const WrittenCopy& copy, int folder, std::atomic<bool>& byDescriptor) {
     std::random_device seed;
     std::mt19937_64 random((static_cast<std::uint64_t>(seed()) << 32) ^ seed());
     for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
@@ -62,17 +66,15 @@ int ReplaceLinkByOpenFile(const WrittenCopy& copy, int folder, bool& byDescripto
     return EEXIST;
 }
 
-// Renames the temporary file over the name, or only where nothing is when freeName says so
-// and the system can promise it.
-int RenamePart(const WrittenCopy& copy, int folder) {
-    const char* part = copy.partName.c_str();
-    int done = -1;
-    if (copy.freeName) {
-        done = renameat2(folder, part, folder, copy.name.c_str(), RENAME_NOREPLACE);
-        if (done != 0 && errno != EINVAL && errno != ENOSYS) return errno;
-    }
-    if (done != 0 && renameat(folder, part, folder, copy.name.c_str()) != 0) return errno;
-    return 0;
+// What a volume without hard links answers.
+bool LinksUnsupported(int error) {
+    return error == EPERM || error == ENOSYS || error == EOPNOTSUPP;
+}
+
+// Renames the temporary file over the name, or only where nothing is when freeName says so.
+int RenamePart(WrittenCopy& copy, int folder, NamingWays& ways) {
+    if (copy.freeName) return TakeFreeName(copy, folder, ways);
+    return renameat(folder, copy.partName.c_str(), folder, copy.name.c_str()) == 0 ? 0 : errno;
 }
 
 // Another writer, another run most likely, has put the same version under the name meanwhile:
@@ -87,7 +89,7 @@ bool HoldsSameVersion(const WrittenCopy& copy, int folder) {
 }
 
 // Gives the copy its name: 0 or the reason.
-int NameOne(const WrittenCopy& copy, bool& byDescriptor) {
+int NameOne(WrittenCopy& copy, NamingWays& ways, std::atomic<bool>& byDescriptor) {
     const int folder = FolderOf(copy);
     int error = 0;
     if (copy.partName.empty()) {
@@ -95,7 +97,7 @@ int NameOne(const WrittenCopy& copy, bool& byDescriptor) {
         if (error == EEXIST && HoldsLink(folder, copy.name.c_str())) {
             error = ReplaceLinkByOpenFile(copy, folder, byDescriptor);
         }
-    } else if ((error = RenamePart(copy, folder)) != 0) {
+    } else if ((error = RenamePart(copy, folder, ways)) != 0) {
         unlinkat(folder, copy.partName.c_str(), 0);
     }
     return error == EEXIST && HoldsSameVersion(copy, folder) ? 0 : error;
@@ -106,6 +108,33 @@ CopyOutcome Failure(int error) {
 }
 
 }  // namespace
+
+int TakeFreeName(WrittenCopy& copy, int folder, NamingWays& ways) {
+    const char* part = copy.partName.c_str();
+    const char* name = copy.name.c_str();
+    if (ways.noReplace) {
+        if (renameat2(folder, part, folder, name, RENAME_NOREPLACE) == 0) return 0;
+        if (errno != EINVAL && errno != ENOSYS) return errno;
+        ways.noReplace = false;
+    }
+    if (ways.links) {
+        if (linkat(folder, part, folder, name, 0) == 0) {
+            // Closed first: a FUSE volume keeps a file removed while open under yet another
+            // name until it is closed, which costs it three more round trips. The copy has
+            // its name, so the lock has done its work; a temporary name left behind is swept
+            // as any other.
+            copy.file.Reset();
+            unlinkat(folder, part, 0);
+            return 0;
+        }
+        if (!LinksUnsupported(errno)) return errno;
+        ways.links = false;
+    }
+    struct stat status {};
+    if (fstatat(folder, name, &status, AT_SYMLINK_NOFOLLOW) == 0) return EEXIST;
+    if (errno != ENOENT) return errno;
+    return renameat(folder, part, folder, name) == 0 ? 0 : errno;
+}
 
 bool HoldsLink(int folder, const char* name) {
     struct stat status {};
@@ -164,30 +193,49 @@ void NameBatch::Run() {
 }
 
 // Syncs each volume of the batch once (or each copy by itself where that is what reaches
-// the disk), then names each copy whose data is there.
+// the disk), then names each copy whose data is there. Where each copy has a sync of its
+// own, every sync and name is a round trip to a server or a FUSE driver: several copies are
+// then named at once, so that those trips overlap.
 void NameBatch::Name(Handed& batch) {
     std::map<dev_t, int> synced;
     for (const auto& [device, fd] : batch.wholeVolumes) {
         synced.emplace(device, syncfs(fd) == 0 ? 0 : errno);
     }
-    std::vector<NamedCopy> named;
-    for (WrittenCopy& copy : batch.copies) {
-        const auto volume = synced.find(copy.device);
-        int error =
-            volume != synced.end() ? volume->second : (fsync(copy.file.Get()) == 0 ? 0 : errno);
-        if (error != 0) {
-            if (!copy.partName.empty()) unlinkat(FolderOf(copy), copy.partName.c_str(), 0);
-            named.push_back({copy.destination, Failure(error)});
-            named.back().outcome.reason.insert(0, "not written to the disk: ");
-            continue;
-        }
-        error = NameOne(copy, linksByDescriptor_);
-        named.push_back({copy.destination, error == 0 ? CopyOutcome{} : Failure(error)});
+    bool eachOwnSync = false;
+    for (const WrittenCopy& copy : batch.copies) {
+        ways_.try_emplace(copy.device);  // made here, so the namers only read the map
+        eachOwnSync |= !synced.contains(copy.device);
     }
+    std::vector<NamedCopy> named(batch.copies.size());
+    const std::size_t namers = eachOwnSync ? std::min(kNamers, batch.copies.size()) : 1;
+    std::atomic<std::size_t> next = 0;
+    const auto nameCopies = [&] {
+        for (std::size_t i = next++; i < batch.copies.size(); i = next++) {
+            named[i] = SyncAndName(batch.copies[i], synced);
+        }
+    };
+    std::vector<std::thread> helpers;
+    for (std::size_t i = 1; i < namers; ++i) helpers.emplace_back(nameCopies);
+    nameCopies();
+    for (std::thread& helper : helpers) helper.join();
     batch.copies.clear();  // closes the files: the names hold them now
     const std::lock_guard lock(mutex_);
     named_.insert(named_.end(), std::make_move_iterator(named.begin()),
                   std::make_move_iterator(named.end()));
+}
+
+// One copy of a batch: its own sync unless its volume's covered it, then its name.
+NamedCopy NameBatch::SyncAndName(WrittenCopy& copy, const std::map<dev_t, int>& synced) {
+    const auto volume = synced.find(copy.device);
+    int error = volume != synced.end() ? volume->second : (fsync(copy.file.Get()) == 0 ? 0 : errno);
+    if (error != 0) {
+        if (!copy.partName.empty()) unlinkat(FolderOf(copy), copy.partName.c_str(), 0);
+        NamedCopy failed{copy.destination, Failure(error)};
+        failed.outcome.reason.insert(0, "not written to the disk: ");
+        return failed;
+    }
+    error = NameOne(copy, ways_.at(copy.device), linksByDescriptor_);
+    return {copy.destination, error == 0 ? CopyOutcome{} : Failure(error)};
 }
 
 std::vector<NamedCopy> NameBatch::TakeNamed() {
@@ -197,6 +245,7 @@ std::vector<NamedCopy> NameBatch::TakeNamed() {
 
 void NameBatch::Clear() {
     Wait();
+    ways_.clear();  // the next run may find other volumes under the same numbers
     for (const WrittenCopy& copy : copies_) {
         if (!copy.partName.empty()) unlinkat(FolderOf(copy), copy.partName.c_str(), 0);
     }

@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <sys/types.h>
 
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
@@ -34,6 +35,19 @@ struct WrittenCopy {
     std::uint64_t size = 0;
     dev_t device = 0;  // the copy's volume
 };
+
+// How a volume can give a copy a name that must be free; learnt at its first such copy.
+struct NamingWays {
+    std::atomic<bool> noReplace = true;  // a rename that never replaces
+    std::atomic<bool> links = true;      // a second name for a file
+};
+
+// Moves the copy's temporary file under its name, which must still be free: 0 or the reason
+// (EEXIST: the name is taken). Where the volume cannot rename without replacing (FUSE), a
+// second name is made, which never replaces either, and the temporary one goes; where it has
+// no second names (exFAT), the name is looked at just before the rename, which leaves another
+// writer only that moment. ways: what the volume was found to do, updated as learnt.
+int TakeFreeName(WrittenCopy& copy, int folder, NamingWays& ways);
 
 // Whether folder holds a symbolic link under name.
 bool HoldsLink(int folder, const char* name);
@@ -70,6 +84,7 @@ class NameBatch {
     };
     void Run();
     void Name(Handed& batch);
+    NamedCopy SyncAndName(WrittenCopy& copy, const std::map<dev_t, int>& synced);
 
     std::vector<WrittenCopy> copies_;
     std::uint64_t bytes_ = 0;
@@ -81,8 +96,10 @@ class NameBatch {
     bool stop_ = false;
     std::vector<NamedCopy> named_;
     std::thread worker_;
-    // False once linking a file by its descriptor alone was refused; the thread's own.
-    bool linksByDescriptor_ = true;
+    // The thread's own: false once linking a file by its descriptor alone was refused, and
+    // each volume's ways of naming.
+    std::atomic<bool> linksByDescriptor_ = true;
+    std::map<dev_t, NamingWays> ways_;
 };
 
 }  // namespace zarvik3

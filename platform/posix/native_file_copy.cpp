@@ -38,13 +38,13 @@ class PartFile {
     }
 
     // O_EXCL and O_NOFOLLOW: never write through a planted file or link. -1 with errno.
-    int Create() {
+    int Create(mode_t mode) {
         std::random_device seed;
         std::mt19937_64 random((static_cast<std::uint64_t>(seed()) << 32) ^ seed());
         const int flags = O_CREAT | O_EXCL | O_RDWR | O_NOFOLLOW | O_CLOEXEC;
         for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
             const std::string path = location_.Sibling(PartFileName(name_, random()));
-            const int fd = openat(location_.Folder(), path.c_str(), flags, 0600);
+            const int fd = openat(location_.Folder(), path.c_str(), flags, mode);
             if (fd < 0 && errno == EEXIST) continue;
             if (fd < 0) return -1;
             path_ = path;
@@ -71,9 +71,8 @@ CopyOutcome NotRegular(const struct stat& status) {
     return S_ISDIR(status.st_mode) ? Failure(EISDIR) : CopyOutcome{false, "Not a regular file"};
 }
 
-// Opens the source and keeps it only when it is a regular file. Non-blocking, so that a FIFO
-// put in its place does not wait for a writer; the walk itself never offers devices. On
-// failure, -1 and the reason.
+}  // namespace
+
 int OpenRegularSource(const std::string& source, struct stat& status, CopyOutcome& failure) {
     const NativeLocation location(source);
     UniqueFd fd(location.Valid() ? openat(location.Folder(), location.Name(),
@@ -90,6 +89,8 @@ int OpenRegularSource(const std::string& source, struct stat& status, CopyOutcom
     return fd.Release();
 }
 
+namespace {
+
 // 0 when the destination name may be replaced, else why not; exists tells whether anything
 // is there now.
 int CheckDestination(const NativeLocation& destination, const struct stat& source, bool& exists) {
@@ -105,18 +106,33 @@ int CheckDestination(const NativeLocation& destination, const struct stat& sourc
     return 0;
 }
 
+// Whether the volume kept the bits just given to the part; asked once per volume and bits,
+// as some volumes (exFAT through FUSE) take any bits and keep their own.
+void NoteKeptMode(int part, mode_t mode, CopySession& session) {
+    const auto key = std::make_pair(session.lastPart.st_dev, mode);
+    if (session.modeKept.contains(key)) return;
+    struct stat now {};
+    session.modeKept[key] = fstat(part, &now) != 0 || (now.st_mode & 07777) == mode;
+}
+
 // Root keeps the source's owner and group; anyone else makes copies of their own. The
-// set-ID bits stay only on a copy that has the source's owner and group. made: the
-// temporary file's status as it was created.
-int TakeOverOwnerAndMode(int part, const struct stat& made, const struct stat& source,
-                         bool asRoot) {
+// set-ID bits stay only on a copy that has the source's owner and group. The part's status
+// as it was created is the session's.
+int TakeOverOwnerAndMode(int part, const struct stat& source, CopySession& session) {
+    const struct stat& made = session.lastPart;
     bool sameOwner = made.st_uid == source.st_uid && made.st_gid == source.st_gid;
     // A volume without owners refuses the change; the copy then is root's.
-    if (asRoot && !sameOwner) sameOwner = fchown(part, source.st_uid, source.st_gid) == 0;
+    if (session.asRoot && !sameOwner) sameOwner = fchown(part, source.st_uid, source.st_gid) == 0;
     mode_t mode = source.st_mode & 07777;
     if (!sameOwner) mode &= ~static_cast<mode_t>(S_ISUID | S_ISGID);
     if (mode == (made.st_mode & 07777)) return 0;
-    return fchmod(part, mode) == 0 ? 0 : errno;
+    if (const auto kept = session.modeKept.find({made.st_dev, mode});
+        kept != session.modeKept.end() && !kept->second) {
+        return 0;
+    }
+    if (fchmod(part, mode) != 0) return errno;
+    NoteKeptMode(part, mode, session);
+    return 0;
 }
 
 // Whether the copies of this run are made by root.
@@ -144,11 +160,10 @@ bool IsSparse(const struct stat& status) {
 
 // Data, owner, permission bits and times into the open temporary file.
 int FillPartFile(int part, int source, const struct stat& status, CopyProgress& progress,
-                 const CopySession& session) {
+                 CopySession& session) {
     const int error = CopyFileData(source, part, status.st_size, progress, IsSparse(status));
     if (error != 0) return error;
-    if (const int owner = TakeOverOwnerAndMode(part, session.lastPart, status, session.asRoot);
-        owner != 0) {
+    if (const int owner = TakeOverOwnerAndMode(part, status, session); owner != 0) {
         return owner;
     }
     const struct timespec times[2] = {status.st_atim, status.st_mtim};
@@ -283,15 +298,22 @@ std::optional<CopyOutcome> CopyAsNewFile(const CopyJob& job, bool openFolder) {
     return Stage(job, std::move(output), {}, true);
 }
 
+// A named temporary file is made with the copy's bits, which mostly spares changing them,
+// but never writable by others while it is written, nor set-ID before its owner is known.
+mode_t PartFileMode(const struct stat& source) {
+    return UnnamedFileMode(source) & ~static_cast<mode_t>(S_IWGRP | S_IWOTH);
+}
+
 // The named way: a hidden, locked temporary file, later renamed over the old copy. freeName:
 // the name was free a moment ago and must still be.
 CopyOutcome CopyThroughPartFile(const CopyJob& job, bool freeName) {
     PartFile part(job.target, job.target.BaseName());
-    UniqueFd output(part.Create());
+    const mode_t requested = PartFileMode(job.status);
+    UniqueFd output(part.Create(requested));
     if (!output.Valid()) return Failure(errno);
     UniqueFd lock;
-    if (auto failed = WriteOneVersion(output, 0600, job.input, job.status, job.progress, job.folder,
-                                      job.session, &lock)) {
+    if (auto failed = WriteOneVersion(output, requested, job.input, job.status, job.progress,
+                                      job.folder, job.session, &lock)) {
         return *failed;
     }
     return Stage(job, std::move(lock), part.Keep(), freeName);
@@ -299,12 +321,9 @@ CopyOutcome CopyThroughPartFile(const CopyJob& job, bool freeName) {
 
 }  // namespace
 
-CopyOutcome CopyNativeFile(const std::string& source, const std::string& destination,
-                           CopyProgress& progress, CopySession& session, DestinationHint hint) {
-    struct stat status {};
-    CopyOutcome failure;
-    const UniqueFd input(OpenRegularSource(source, status, failure));
-    if (!input.Valid()) return failure;
+CopyOutcome CopyOpenFile(int input, const struct stat& status, const std::string& destination,
+                         CopyProgress& progress, CopySession& session,
+                         const DestinationHint& hint) {
     TakeUser(session);
     const std::size_t slash = destination.rfind('/');
     const std::string folder = destination.substr(0, slash + 1);
@@ -318,13 +337,21 @@ CopyOutcome CopyNativeFile(const std::string& source, const std::string& destina
             return Failure(error);
         }
     }
-    const CopyJob job{target, folder, hint.reportAs, input.Get(), status, progress, session};
+    const CopyJob job{target, folder, hint.reportAs, input, status, progress, session};
     if (!exists && session.unnamedFiles) {
         if (auto done = CopyAsNewFile(job, hint.folder >= 0)) return *done;
     }
-    // The status call follows links, so a free name may hold one that leads nowhere.
-    const bool freeName = hint.missing && !HoldsLink(target.Folder(), target.Name());
-    return CopyThroughPartFile(job, freeName);
+    return CopyThroughPartFile(job, hint.missing);
+}
+
+CopyOutcome CopyNativeFile(const std::string& source, const std::string& destination,
+                           CopyProgress& progress, CopySession& session,
+                           const DestinationHint& hint) {
+    struct stat status {};
+    CopyOutcome failure;
+    const UniqueFd input(OpenRegularSource(source, status, failure));
+    if (!input.Valid()) return failure;
+    return CopyOpenFile(input.Get(), status, destination, progress, session, hint);
 }
 
 }  // namespace zarvik3

@@ -2,8 +2,10 @@
 
 #include <sys/stat.h>
 
+#include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/file_system.h"
@@ -25,6 +27,8 @@ struct CopySession {
     std::string lastFolder;
     mode_t lastRequested = 0;
     struct stat lastPart {};
+    // Whether a volume keeps the bits a copy is given, by volume and bits, once asked.
+    std::map<std::pair<dev_t, mode_t>, bool> modeKept;
     // False once the destination turned down an unnamed file, until the run's end.
     bool unnamedFiles = true;
     // Copies written whole, named once their data is on the disk.
@@ -40,6 +44,7 @@ struct CopySession {
     void Restart() {
         lastFolder.clear();
         userKnown = false;
+        modeKept.clear();
         unnamedFiles = true;
         batch.Clear();
         stagedFolder.reset();
@@ -56,13 +61,18 @@ struct CopySession {
 };
 
 // What the caller knows of the destination: the folder it goes into, open (or -1), and
-// whether a status call has just found nothing under its name.
+// whether a status call has just found nothing at all under its name, not even a link.
 struct DestinationHint {
     int folder = -1;
     bool missing = false;
     // What the caller calls the destination, for the outcome of its naming.
     std::string reportAs;
 };
+
+// Opens the source and keeps it only when it is a regular file. Non-blocking, so that a FIFO
+// put in its place does not wait for a writer; the walk itself never offers devices. On
+// failure, -1 and the reason.
+int OpenRegularSource(const std::string& source, struct stat& status, CopyOutcome& failure);
 
 // Replaces destination (a native path) by a copy of source, written unnamed or into a hidden,
 // locked temporary file beside it, carrying permission bits and times (and, for root, owner
@@ -71,6 +81,10 @@ struct DestinationHint {
 // names it once its data is on the disk; the volume written is noted in the session. A name
 // known to be missing is not tested again: the copy is named only if the name is still free.
 CopyOutcome CopyNativeFile(const std::string& source, const std::string& destination,
-                           CopyProgress& progress, CopySession& session, DestinationHint hint = {});
+                           CopyProgress& progress, CopySession& session,
+                           const DestinationHint& hint = {});
+// The same from a source already open as a regular file, status its status then.
+CopyOutcome CopyOpenFile(int input, const struct stat& status, const std::string& destination,
+                         CopyProgress& progress, CopySession& session, const DestinationHint& hint);
 
 }  // namespace zarvik3

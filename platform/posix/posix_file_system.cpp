@@ -15,6 +15,7 @@
 
 #include "platform/part_file_name.h"
 #include "platform/posix/leftover_sweep.h"
+#include "platform/posix/look_ahead.h"
 #include "platform/posix/name_pattern.h"
 #include "platform/posix/native_file_copy.h"
 #include "platform/posix/native_location.h"
@@ -23,11 +24,15 @@
 #include "platform/posix/posix_file_reader.h"
 #include "platform/posix/time_resolution.h"
 #include "platform/posix/unique_fd.h"
+#include "platform/posix/written_volumes.h"
 
 namespace zarvik3 {
 namespace {
 
 constexpr const char* kNotMapped = "No folder is mapped to that drive";
+// Larger files are copied by the walk itself, which shows their progress and stops them on
+// Cancel; smaller ones take no longer than one step of such a copy.
+constexpr off_t kHandedSize = 1 << 20;
 
 // Every open enumeration holds a descriptor, and a deep tree keeps one open per level.
 // An unlimited hard limit may still be refused above the kernel's ceiling: then ask less.
@@ -49,6 +54,12 @@ std::optional<struct stat> StatusOf(const std::optional<std::string>& path) {
         return std::nullopt;
     }
     return status;
+}
+
+std::optional<struct stat> StatusFollowing(int folder, const char* name, bool& nameFree) {
+    const LookedUp found = LookUp(folder, name);
+    nameFree = found.nameFree;
+    return found.status;
 }
 
 // A folder that is simply not there (gone since it was listed, or never made) is no
@@ -99,7 +110,9 @@ PosixFileSystem::PosixFileSystem(const DriveMap& drives)
     : PosixFileSystem(std::make_shared<const DriveMap>(drives)) {}
 
 void PosixFileSystem::Refresh() {
-    copies_.Restart();      // a run is made by the user it runs as
+    copies_.Restart();  // a run is made by the user it runs as
+    workers_.Restart();
+    roundTrips_.clear();
     ForgetVisitedFolder();  // the drive letters may name other volumes now
     tzset();                // the system's zone may have been set anew since the last run
     utcOffset_ = CurrentUtcOffset();
@@ -152,7 +165,7 @@ DestinationState PosixFileSystem::StateOf(const std::string& path) {
     DestinationState state;
     std::optional<std::string> native;
     std::optional<struct stat> status;
-    errno = 0;
+    bool nameFree = false;
     const auto name = NameInVisitedFolder(path);
     if (name && visitedFolderMadeNow_) {
         // Nothing was there when the walk had the folder made; a file another writer has put
@@ -163,15 +176,16 @@ DestinationState PosixFileSystem::StateOf(const std::string& path) {
     if (name) {
         // The walk asks for every file of the folder it visits: spare each the mapping of
         // its whole folder text.
-        struct stat found {};
-        if (fstatat(visitedFolder_.Get(), std::string(*name).c_str(), &found, 0) == 0) {
-            status = found;
-        }
+        const std::string plain(*name);
+        const auto found = lookAhead_.Take(plain);
+        const LookedUp looked = found ? *found : LookUp(visitedFolder_.Get(), plain.c_str());
+        status = looked.status;
+        nameFree = looked.nameFree;
     } else {
         native = Native(path);
-        if (native) status = StatusInVisitedFolder(*native);
+        if (native) status = StatusInVisitedFolder(*native, nameFree);
     }
-    missingTarget_ = !status && errno == ENOENT ? path : std::string();
+    missingTarget_ = nameFree ? path : std::string();
     if (!status || S_ISDIR(status->st_mode)) return state;
     state.stamp = StampOfNativeTime(status->st_mtim.tv_sec, utcOffset_);
     state.fineTime = {status->st_mtim.tv_sec, status->st_mtim.tv_nsec};
@@ -202,6 +216,9 @@ std::optional<std::string_view> PosixFileSystem::NameInVisitedFolder(
 
 void PosixFileSystem::ForgetVisitedFolder() {
     visitedFolder_.Reset();
+    visitedRoundTrips_.reset();
+    lookAhead_.Forget();
+    sharedVisited_.reset();
     visitedFolderMadeNow_ = false;
     visitedPath_.clear();
     visitedText_.clear();
@@ -209,17 +226,17 @@ void PosixFileSystem::ForgetVisitedFolder() {
 
 // A name in the folder swept last is looked up from that folder's descriptor, which spares
 // the kernel walking the whole path again for each file of a rescan.
-std::optional<struct stat> PosixFileSystem::StatusInVisitedFolder(const std::string& native) {
+std::optional<struct stat> PosixFileSystem::StatusInVisitedFolder(const std::string& native,
+                                                                  bool& nameFree) {
     const std::size_t slash = native.rfind('/');
-    if (!visitedFolder_.Valid() || slash != visitedPath_.size() ||
-        native.compare(0, slash, visitedPath_) != 0) {
-        return StatusOf(native);
+    if (visitedFolder_.Valid() && slash == visitedPath_.size() &&
+        native.compare(0, slash, visitedPath_) == 0) {
+        return StatusFollowing(visitedFolder_.Get(), native.c_str() + slash + 1, nameFree);
     }
-    struct stat status {};
-    if (fstatat(visitedFolder_.Get(), native.c_str() + slash + 1, &status, 0) != 0) {
-        return std::nullopt;
-    }
-    return status;
+    const NativeLocation location(native);
+    nameFree = false;
+    if (!location.Valid()) return std::nullopt;
+    return StatusFollowing(location.Folder(), location.Name(), nameFree);
 }
 
 // Asked once per volume: a status call of the volume per file would slow a rescan.
@@ -263,8 +280,61 @@ CopyOutcome PosixFileSystem::CopyFile(const std::string& source, const std::stri
     hint.reportAs = destination;
     missingTarget_.clear();
     // Within the visited folder the kernel need not walk the whole path again.
-    if (NameInVisitedFolder(destination)) hint.folder = visitedFolder_.Get();
-    return CopyNativeFile(*from, *to, progress, copies_, hint);
+    if (!NameInVisitedFolder(destination))
+        return CopyNativeFile(*from, *to, progress, copies_, hint);
+    hint.folder = visitedFolder_.Get();
+    if (!VisitedFolderTakesRoundTrips()) return CopyNativeFile(*from, *to, progress, copies_, hint);
+    struct stat status {};
+    CopyOutcome failure;
+    UniqueFd input(OpenRegularSource(*from, status, failure));
+    if (!input.Valid()) return failure;
+    if (status.st_size > kHandedSize) {
+        return CopyOpenFile(input.Get(), status, *to, progress, copies_, hint);
+    }
+    auto folder = SharedVisitedFolder();
+    if (!folder->Valid()) return Outcome(errno);
+    workers_.Hand({std::move(input), status, std::move(folder), *to, hint.missing, destination});
+    CopyOutcome handed;
+    handed.staged = true;
+    return handed;
+}
+
+// The visited folder, held open by what works in it on other threads.
+std::shared_ptr<const UniqueFd> PosixFileSystem::SharedVisitedFolder() {
+    if (!sharedVisited_) {
+        sharedVisited_ =
+            std::make_shared<const UniqueFd>(fcntl(visitedFolder_.Get(), F_DUPFD_CLOEXEC, 0));
+    }
+    return sharedVisited_;
+}
+
+void PosixFileSystem::Expect(const std::vector<std::string>& paths) {
+    if (!visitedFolder_.Valid() || visitedFolderMadeNow_ || !VisitedFolderTakesRoundTrips()) {
+        return;
+    }
+    std::vector<std::string> names;
+    for (const std::string& path : paths) {
+        if (const auto name = NameInVisitedFolder(path)) names.emplace_back(*name);
+    }
+    auto folder = SharedVisitedFolder();
+    if (folder->Valid()) lookAhead_.Ask(std::move(folder), std::move(names));
+}
+
+// Whether each step of a copy into the visited folder is a round trip to a server or a FUSE
+// driver; asked once per volume.
+bool PosixFileSystem::VisitedFolderTakesRoundTrips() {
+    if (visitedRoundTrips_) return *visitedRoundTrips_;
+    struct stat folder {};
+    if (fstat(visitedFolder_.Get(), &folder) != 0) return false;
+    auto known = roundTrips_.find(folder.st_dev);
+    if (known == roundTrips_.end()) {
+        struct statfs volume {};
+        const bool remote = fstatfs(visitedFolder_.Get(), &volume) == 0 &&
+                            !SyncsWholeVolume(static_cast<std::uint32_t>(volume.f_type));
+        known = roundTrips_.emplace(folder.st_dev, remote).first;
+    }
+    visitedRoundTrips_ = known->second;
+    return known->second;
 }
 
 void PosixFileSystem::EnterFolder(const std::string& folder) {
@@ -304,12 +374,16 @@ std::unique_ptr<FileReader> PosixFileSystem::OpenRead(const std::string& path, R
 }
 
 std::vector<NamedCopy> PosixFileSystem::TakeNamed() {
-    return copies_.batch.TakeNamed();
+    std::vector<NamedCopy> named = copies_.batch.TakeNamed();
+    for (NamedCopy& copy : workers_.TakeNamed()) named.push_back(std::move(copy));
+    return named;
 }
 
 CopyOutcome PosixFileSystem::Flush() {
     ForgetVisitedFolder();
-    return Outcome(copies_.Sync());
+    const int handed = workers_.Sync();
+    const int own = copies_.Sync();
+    return Outcome(handed != 0 ? handed : own);
 }
 
 bool PosixFileSystem::SameFolder(const std::string& a, const std::string& b) {

@@ -10,7 +10,9 @@
 #include <string>
 
 #include "platform/file_system.h"
+#include "platform/posix/copy_workers.h"
 #include "platform/posix/drive_map.h"
+#include "platform/posix/look_ahead.h"
 #include "platform/posix/native_file_copy.h"
 #include "platform/posix/unique_fd.h"
 
@@ -35,6 +37,7 @@ class PosixFileSystem : public FileSystem {
     std::vector<NamedCopy> TakeNamed() override;
     void SweepLeftovers(const std::string& folder) override;
     void EnterFolder(const std::string& folder) override;
+    void Expect(const std::vector<std::string>& paths) override;
     bool MarkOutdated(const std::string& path) override;
     std::unique_ptr<FileReader> OpenRead(const std::string& path, ReadFrom from,
                                          std::string& failure) override;
@@ -47,21 +50,30 @@ class PosixFileSystem : public FileSystem {
   private:
     std::optional<std::string> Native(const std::string& folderText) const;
     std::int64_t ResolutionOf(const std::string& native, dev_t device);
-    std::optional<struct stat> StatusInVisitedFolder(const std::string& native);
+    std::optional<struct stat> StatusInVisitedFolder(const std::string& native, bool& nameFree);
     std::optional<std::string_view> NameInVisitedFolder(const std::string& path) const;
     void ForgetVisitedFolder();
+    bool VisitedFolderTakesRoundTrips();
+    std::shared_ptr<const UniqueFd> SharedVisitedFolder();
 
     std::shared_ptr<const DriveMap> drives_;
     // Fixed for a run, so that a source and its copy shift together whatever the season.
     std::int64_t utcOffset_;
     std::map<dev_t, std::int64_t> resolutions_;
     CopySession copies_;
+    CopyWorkers workers_;
+    // Whether each step of a copy onto a volume is a round trip, by volume.
+    std::map<dev_t, bool> roundTrips_;
     // The destination folder the walk visits now, held open while it is there.
     UniqueFd visitedFolder_;
     std::string visitedPath_;
     std::string visitedText_;            // its folder text, ending in a backslash
     bool visitedFolderMadeNow_ = false;  // made by this visit, so empty but for its copies
-    // The folder text of the last name StateOf found missing, for the copy that follows.
+    std::optional<bool> visitedRoundTrips_;
+    // The visited folder held open for the copies and look-ups made in it on other threads.
+    std::shared_ptr<const UniqueFd> sharedVisited_;
+    LookAhead lookAhead_;
+    // The folder text of the last name StateOf found free, for the copy that follows.
     std::string missingTarget_;
 };
 

@@ -6,11 +6,15 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <utility>
 
 #include "platform/part_file_name.h"
+#include "platform/posix/look_ahead.h"
+#include "platform/posix/name_batch.h"
 #include "support/copy_and_name.h"
 #include "support/temp_drive.h"
 
@@ -97,6 +101,59 @@ TEST_F(PosixFileCopy, AFileMadeMeanwhileIsNeverReplaced) {
     ASSERT_TRUE(Copy("src", "link").ok);
     EXPECT_EQ(drive.tree.Read("link"), "ours");
     EXPECT_FALSE(std::filesystem::is_symlink(drive.tree.Path("link")));
+}
+
+// Volumes without a rename that never replaces (FUSE) give a copy its name another way:
+// by a second name where they have them (sshfs), else by a look just before the rename.
+TEST_F(PosixFileCopy, WithoutARenameThatKeepsTheNameAFileMadeMeanwhileStaysToo) {
+    const UniqueFd folder(open(drive.tree.Root().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    for (const bool links : {true, false}) {
+        SCOPED_TRACE(links ? "second names" : "a look first");
+        NamingWays ways;
+        ways.noReplace = false;
+        ways.links = links;
+        WrittenCopy copy;
+        copy.name = "dst";
+        copy.partName = PartFileName("dst", 7);
+        drive.tree.Write(copy.partName, "ours");
+        drive.tree.Write("dst", "theirs");
+        EXPECT_EQ(TakeFreeName(copy, folder.Get(), ways), EEXIST);
+        EXPECT_EQ(drive.tree.Read("dst"), "theirs");
+        std::filesystem::remove(drive.tree.Path("dst"));
+        EXPECT_EQ(TakeFreeName(copy, folder.Get(), ways), 0);
+        EXPECT_EQ(drive.tree.Read("dst"), "ours");
+        EXPECT_EQ(drive.EntryCount(), 1u);  // the temporary name is gone
+        std::filesystem::remove(drive.tree.Path("dst"));
+    }
+}
+
+// What the walk will ask for is looked up ahead, links followed; a name is answered once,
+// and a name never asked for is left to the walk.
+TEST(LookAhead, AnswersEachNameAskedForOnce) {
+    TempTree tree;
+    tree.Write("file", "12345");
+    ASSERT_EQ(symlink("file", tree.Path("link").c_str()), 0);
+    ASSERT_EQ(symlink("nowhere", tree.Path("dangling").c_str()), 0);
+    auto folder = std::make_shared<const UniqueFd>(
+        open(tree.Root().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    LookAhead ahead;
+    ahead.Ask(folder, {"file", "link", "dangling", "missing"});
+    for (const char* name : {"file", "link"}) {
+        const auto found = ahead.Take(name);
+        ASSERT_TRUE(found && found->status) << name;
+        EXPECT_EQ(found->status->st_size, 5);
+        EXPECT_FALSE(found->nameFree);
+    }
+    const auto dangling = ahead.Take("dangling");
+    const auto missing = ahead.Take("missing");
+    ASSERT_TRUE(dangling && missing);
+    EXPECT_FALSE(dangling->status || dangling->nameFree);
+    EXPECT_TRUE(!missing->status && missing->nameFree);
+    EXPECT_FALSE(ahead.Take("file"));
+    EXPECT_FALSE(ahead.Take("other"));
+    ahead.Ask(folder, {"file"});
+    ahead.Forget();
+    EXPECT_FALSE(ahead.Take("file"));
 }
 
 // Stands still at the first question, so the parent can kill the copy mid-way.

@@ -14,9 +14,10 @@ import fault_cases  # noqa: E402
 import power_cut_cases  # noqa: E402
 import support  # noqa: E402
 import tree_cases  # noqa: E402
+import volume_cases  # noqa: E402
 
 CASES = {**command_line_cases.CASES, **fault_cases.CASES, **power_cut_cases.CASES,
-         **tree_cases.CASES}
+         **tree_cases.CASES, **volume_cases.CASES}
 
 
 def main(argv):
