@@ -22,31 +22,31 @@ CopyWorkers::~CopyWorkers() {
         const std::lock_guard lock(mutex_);
         stop_ = true;
     }
-    changed_.notify_all();
+    work_.notify_all();
     for (const auto& worker : workers_) worker->thread.join();
 }
 
 void CopyWorkers::Hand(HandedCopy copy) {
     std::unique_lock lock(mutex_);
-    changed_.wait(lock, [this] { return queue_.size() < kWaiting; });
+    room_.wait(lock, [this] { return queue_.size() < kWaiting; });
     queue_.push_back(std::move(copy));
     if (workers_.size() < kWorkers && workers_.size() < queue_.size() + busy_) {
         auto& worker = *workers_.emplace_back(std::make_unique<Worker>());
         worker.thread = std::thread([this, &worker] { Work(worker); });
     }
-    changed_.notify_all();
+    work_.notify_one();
 }
 
 void CopyWorkers::Work(Worker& worker) {
     Uninterrupted progress;
     std::unique_lock lock(mutex_);
     for (;;) {
-        changed_.wait(lock, [this] { return stop_ || !queue_.empty(); });
+        work_.wait(lock, [this] { return stop_ || !queue_.empty(); });
         if (queue_.empty()) return;
         HandedCopy copy = std::move(queue_.front());
         queue_.pop_front();
         ++busy_;
-        changed_.notify_all();
+        room_.notify_one();  // only the walk waits there
         lock.unlock();
         const DestinationHint hint{copy.folder->Get(), copy.missing, copy.reportAs};
         CopyOutcome outcome = CopyOpenFile(copy.source.Get(), copy.status, copy.destination,
@@ -55,13 +55,13 @@ void CopyWorkers::Work(Worker& worker) {
         lock.lock();
         if (!outcome.ok) failed_.push_back({hint.reportAs, std::move(outcome)});
         --busy_;
-        changed_.notify_all();
+        room_.notify_one();
     }
 }
 
 void CopyWorkers::WaitIdle() {
     std::unique_lock lock(mutex_);
-    changed_.wait(lock, [this] { return queue_.empty() && busy_ == 0; });
+    room_.wait(lock, [this] { return queue_.empty() && busy_ == 0; });
 }
 
 std::vector<NamedCopy> CopyWorkers::TakeNamed() {

@@ -59,7 +59,8 @@ class CopyWorkers {
 
     std::vector<std::unique_ptr<Worker>> workers_;
     std::mutex mutex_;
-    std::condition_variable changed_;
+    std::condition_variable work_;  // copies to make, or the end
+    std::condition_variable room_;  // a copy taken or ended
     std::deque<HandedCopy> queue_;
     std::size_t busy_ = 0;
     bool stop_ = false;

@@ -25,7 +25,8 @@ void RemoveIfUnlocked(int folder, const std::string& name) {
 }  // namespace
 
 void SweepLeftovers(int folderFd, const std::function<bool(const std::string&)>& isOurs) {
-    const int copy = fcntl(folderFd, F_DUPFD_CLOEXEC, 0);
+    // Opened anew, as the folder may be held as a path alone.
+    const int copy = openat(folderFd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (copy < 0) return;
     DIR* dir = fdopendir(copy);
     if (dir == nullptr) {

@@ -29,13 +29,13 @@ LookAhead::~LookAhead() {
         const std::lock_guard lock(mutex_);
         stop_ = true;
     }
-    changed_.notify_all();
+    work_.notify_all();
     for (std::thread& thread : threads_) thread.join();
 }
 
 void LookAhead::Ask(std::shared_ptr<const UniqueFd> folder, std::vector<std::string> names) {
     std::unique_lock lock(mutex_);
-    changed_.wait(lock, [this] { return busy_ == 0; });
+    done_.wait(lock, [this] { return busy_ == 0; });
     folder_ = std::move(folder);
     names_.clear();
     for (std::string& name : names) names_.push_back({std::move(name), false, {}});
@@ -43,7 +43,7 @@ void LookAhead::Ask(std::shared_ptr<const UniqueFd> folder, std::vector<std::str
     while (threads_.size() < kThreads && threads_.size() < names_.size()) {
         threads_.emplace_back([this] { Work(); });
     }
-    changed_.notify_all();
+    work_.notify_all();
 }
 
 std::optional<LookedUp> LookAhead::Take(const std::string& name) {
@@ -57,7 +57,7 @@ std::optional<LookedUp> LookAhead::Take(const std::string& name) {
             lock.unlock();
             return LookUp(folder, name.c_str());
         }
-        changed_.wait(lock, [&] { return names_[i].done; });
+        done_.wait(lock, [&] { return names_[i].done; });
         names_[i].name.clear();  // taken once: a second ask looks again
         return names_[i].found;
     }
@@ -67,7 +67,7 @@ std::optional<LookedUp> LookAhead::Take(const std::string& name) {
 void LookAhead::Forget() {
     std::unique_lock lock(mutex_);
     next_ = names_.size();
-    changed_.wait(lock, [this] { return busy_ == 0; });
+    done_.wait(lock, [this] { return busy_ == 0; });
     names_.clear();
     next_ = 0;
     folder_.reset();
@@ -76,7 +76,7 @@ void LookAhead::Forget() {
 void LookAhead::Work() {
     std::unique_lock lock(mutex_);
     for (;;) {
-        changed_.wait(lock, [this] { return stop_ || next_ < names_.size(); });
+        work_.wait(lock, [this] { return stop_ || next_ < names_.size(); });
         if (stop_) return;
         const std::size_t index = next_++;
         const std::string name = names_[index].name;
@@ -88,7 +88,7 @@ void LookAhead::Work() {
         names_[index].found = found;
         names_[index].done = true;
         --busy_;
-        changed_.notify_all();
+        done_.notify_one();  // only the walk waits there
     }
 }
 

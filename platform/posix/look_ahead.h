@@ -52,7 +52,8 @@ class LookAhead {
 
     std::vector<std::thread> threads_;
     std::mutex mutex_;
-    std::condition_variable changed_;
+    std::condition_variable work_;  // names to look up, or the end
+    std::condition_variable done_;  // a look-up done
     std::shared_ptr<const UniqueFd> folder_;
     std::vector<Name> names_;
     std::size_t next_ = 0;  // the first name no thread has taken

@@ -10,6 +10,7 @@
 #include <cerrno>
 #include <cstring>
 #include <ctime>
+#include <future>
 #include <system_error>
 #include <utility>
 
@@ -68,10 +69,16 @@ void NoteOpenFailure(int error, std::string& failure) {
     if (error != ENOENT && error != ENOTDIR) failure = std::strerror(error);
 }
 
-int OpenFolder(const std::string& path) {
+int OpenFolder(const std::string& path, int how = O_RDONLY) {
     const NativeLocation location(path);
     if (!location.Valid()) return -1;
-    return openat(location.Folder(), location.Name(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    return openat(location.Folder(), location.Name(), how | O_DIRECTORY | O_CLOEXEC);
+}
+
+// The destination folder the walk visits is only a place to name files from: held as a path
+// alone, so a network or FUSE volume is not asked to open it.
+int OpenVisitedFolder(const std::string& path) {
+    return OpenFolder(path, O_PATH);
 }
 
 // A new folder is made private, then given the bits (and, for root, the owner) of its
@@ -112,7 +119,7 @@ PosixFileSystem::PosixFileSystem(const DriveMap& drives)
 void PosixFileSystem::Refresh() {
     copies_.Restart();  // a run is made by the user it runs as
     workers_.Restart();
-    roundTrips_.clear();
+    roundTrips_.reset();
     ForgetVisitedFolder();  // the drive letters may name other volumes now
     tzset();                // the system's zone may have been set anew since the last run
     utcOffset_ = CurrentUtcOffset();
@@ -215,8 +222,8 @@ std::optional<std::string_view> PosixFileSystem::NameInVisitedFolder(
 }
 
 void PosixFileSystem::ForgetVisitedFolder() {
+    FinishSweep();
     visitedFolder_.Reset();
-    visitedRoundTrips_.reset();
     lookAhead_.Forget();
     sharedVisited_.reset();
     visitedFolderMadeNow_ = false;
@@ -264,7 +271,7 @@ CopyOutcome PosixFileSystem::CreateDirectory(const std::string& path, const std:
         MakeFolderLike(*native, model && S_ISDIR(model->st_mode) ? model : std::nullopt);
     // The walk asks next for the files of the folder it has just had made.
     if (error == 0 && *native == visitedPath_ && !visitedFolder_.Valid()) {
-        visitedFolder_.Reset(OpenFolder(*native));
+        visitedFolder_.Reset(OpenVisitedFolder(*native));
         visitedFolderMadeNow_ = visitedFolder_.Valid();
     }
     return Outcome(error);
@@ -284,6 +291,7 @@ CopyOutcome PosixFileSystem::CopyFile(const std::string& source, const std::stri
         return CopyNativeFile(*from, *to, progress, copies_, hint);
     hint.folder = visitedFolder_.Get();
     if (!VisitedFolderTakesRoundTrips()) return CopyNativeFile(*from, *to, progress, copies_, hint);
+    FinishSweep();
     struct stat status {};
     CopyOutcome failure;
     UniqueFd input(OpenRegularSource(*from, status, failure));
@@ -321,35 +329,44 @@ void PosixFileSystem::Expect(const std::vector<std::string>& paths) {
 }
 
 // Whether each step of a copy into the visited folder is a round trip to a server or a FUSE
-// driver; asked once per volume.
+// driver. Asked once per run, of the first destination folder visited, as asking costs a
+// round trip itself: a volume mounted inside the destination tree is then only copied to at
+// another pace, as safely, since each copy's sync follows its own volume.
 bool PosixFileSystem::VisitedFolderTakesRoundTrips() {
-    if (visitedRoundTrips_) return *visitedRoundTrips_;
-    struct stat folder {};
-    if (fstat(visitedFolder_.Get(), &folder) != 0) return false;
-    auto known = roundTrips_.find(folder.st_dev);
-    if (known == roundTrips_.end()) {
+    if (!roundTrips_) {
         struct statfs volume {};
-        const bool remote = fstatfs(visitedFolder_.Get(), &volume) == 0 &&
-                            !SyncsWholeVolume(static_cast<std::uint32_t>(volume.f_type));
-        known = roundTrips_.emplace(folder.st_dev, remote).first;
+        roundTrips_ = fstatfs(visitedFolder_.Get(), &volume) == 0 &&
+                      !SyncsWholeVolume(static_cast<std::uint32_t>(volume.f_type));
     }
-    visitedRoundTrips_ = known->second;
-    return known->second;
+    return *roundTrips_;
 }
 
 void PosixFileSystem::EnterFolder(const std::string& folder) {
     ForgetVisitedFolder();
     const auto native = Native(folder);
     if (!native) return;
-    visitedFolder_.Reset(OpenFolder(*native));
+    visitedFolder_.Reset(OpenVisitedFolder(*native));
     visitedPath_ = *native;
     visitedText_ = folder;
     if (!visitedText_.ends_with('\\')) visitedText_ += '\\';
 }
 
+// Where each step is a round trip the sweep reads the folder while the walk looks at its
+// files; the first copy into the folder waits for it, so that it never meets a temporary file
+// of this run before its lock is taken.
 void PosixFileSystem::SweepLeftovers(const std::string& folder) {
     EnterFolder(folder);
-    if (visitedFolder_.Valid()) zarvik3::SweepLeftovers(visitedFolder_.Get(), IsPartFileName);
+    if (!visitedFolder_.Valid()) return;
+    if (!VisitedFolderTakesRoundTrips()) {
+        return zarvik3::SweepLeftovers(visitedFolder_.Get(), IsPartFileName);
+    }
+    sweep_ = std::async(std::launch::async, [folder = SharedVisitedFolder()] {
+        zarvik3::SweepLeftovers(folder->Get(), IsPartFileName);
+    });
+}
+
+void PosixFileSystem::FinishSweep() {
+    if (sweep_.valid()) sweep_.get();
 }
 
 bool PosixFileSystem::MarkOutdated(const std::string& path) {

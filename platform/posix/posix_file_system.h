@@ -4,6 +4,7 @@
 #include <sys/types.h>
 
 #include <cstdint>
+#include <future>
 #include <map>
 #include <memory>
 #include <optional>
@@ -54,6 +55,7 @@ class PosixFileSystem : public FileSystem {
     std::optional<std::string_view> NameInVisitedFolder(const std::string& path) const;
     void ForgetVisitedFolder();
     bool VisitedFolderTakesRoundTrips();
+    void FinishSweep();
     std::shared_ptr<const UniqueFd> SharedVisitedFolder();
 
     std::shared_ptr<const DriveMap> drives_;
@@ -62,14 +64,15 @@ class PosixFileSystem : public FileSystem {
     std::map<dev_t, std::int64_t> resolutions_;
     CopySession copies_;
     CopyWorkers workers_;
-    // Whether each step of a copy onto a volume is a round trip, by volume.
-    std::map<dev_t, bool> roundTrips_;
+    // Whether each step of a copy onto the run's destination is a round trip.
+    std::optional<bool> roundTrips_;
+    // The sweep of the visited folder, where it runs beside the walk.
+    std::future<void> sweep_;
     // The destination folder the walk visits now, held open while it is there.
     UniqueFd visitedFolder_;
     std::string visitedPath_;
     std::string visitedText_;            // its folder text, ending in a backslash
     bool visitedFolderMadeNow_ = false;  // made by this visit, so empty but for its copies
-    std::optional<bool> visitedRoundTrips_;
     // The visited folder held open for the copies and look-ups made in it on other threads.
     std::shared_ptr<const UniqueFd> sharedVisited_;
     LookAhead lookAhead_;
