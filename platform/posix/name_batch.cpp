@@ -158,7 +158,8 @@ void NameBatch::NameAll(const WrittenVolumes& volumes) {
     bytes_ = 0;
     for (const WrittenCopy& copy : batch.copies) {
         if (volumes.SyncsWhole(copy.device)) {
-            batch.wholeVolumes.emplace(copy.device, volumes.FileOn(copy.device));
+            batch.wholeVolumes.emplace(
+                copy.device, WholeSync{volumes.FileOn(copy.device), volumes.SyncOf(copy.device)});
         }
     }
     std::unique_lock lock(mutex_);
@@ -192,49 +193,66 @@ void NameBatch::Run() {
     }
 }
 
+namespace {
+
+// Runs step(i) for each i below count, on several threads at once when many says so.
+template <typename Step>
+void ForEachAtOnce(std::size_t count, bool many, Step step) {
+    std::atomic<std::size_t> next = 0;
+    const auto steps = [&] {
+        for (std::size_t i = next++; i < count; i = next++) step(i);
+    };
+    std::vector<std::thread> helpers;
+    for (std::size_t i = 1; i < (many ? std::min(kNamers, count) : 1); ++i) {
+        helpers.emplace_back(steps);
+    }
+    steps();
+    for (std::thread& helper : helpers) helper.join();
+}
+
+}  // namespace
+
 // Syncs each volume of the batch once (or each copy by itself where that is what reaches
 // the disk), then names each copy whose data is there. Where each copy has a sync of its
-// own, every sync and name is a round trip to a server or a FUSE driver: several copies are
-// then named at once, so that those trips overlap.
+// own, every sync and name is a round trip to a server or a FUSE driver: several are then
+// made at once, so that those trips overlap. Every sync comes before the first name, as a
+// driver that writes the whole volume at each sync (exFAT through FUSE) then finds nothing
+// left to write after the first.
 void NameBatch::Name(Handed& batch) {
     std::map<dev_t, int> synced;
-    for (const auto& [device, fd] : batch.wholeVolumes) {
-        synced.emplace(device, syncfs(fd) == 0 ? 0 : errno);
+    for (const auto& [device, whole] : batch.wholeVolumes) {
+        synced.emplace(device, SyncVolume(whole.fd, whole.how));
     }
     bool eachOwnSync = false;
     for (const WrittenCopy& copy : batch.copies) {
         ways_.try_emplace(copy.device);  // made here, so the namers only read the map
         eachOwnSync |= !synced.contains(copy.device);
     }
+    std::vector<int> errors(batch.copies.size());
+    ForEachAtOnce(batch.copies.size(), eachOwnSync, [&](std::size_t i) {
+        const auto volume = synced.find(batch.copies[i].device);
+        errors[i] = volume != synced.end()                   ? volume->second
+                    : fsync(batch.copies[i].file.Get()) == 0 ? 0
+                                                             : errno;
+    });
     std::vector<NamedCopy> named(batch.copies.size());
-    const std::size_t namers = eachOwnSync ? std::min(kNamers, batch.copies.size()) : 1;
-    std::atomic<std::size_t> next = 0;
-    const auto nameCopies = [&] {
-        for (std::size_t i = next++; i < batch.copies.size(); i = next++) {
-            named[i] = SyncAndName(batch.copies[i], synced);
-        }
-    };
-    std::vector<std::thread> helpers;
-    for (std::size_t i = 1; i < namers; ++i) helpers.emplace_back(nameCopies);
-    nameCopies();
-    for (std::thread& helper : helpers) helper.join();
+    ForEachAtOnce(batch.copies.size(), eachOwnSync,
+                  [&](std::size_t i) { named[i] = NameSynced(batch.copies[i], errors[i]); });
     batch.copies.clear();  // closes the files: the names hold them now
     const std::lock_guard lock(mutex_);
     named_.insert(named_.end(), std::make_move_iterator(named.begin()),
                   std::make_move_iterator(named.end()));
 }
 
-// One copy of a batch: its own sync unless its volume's covered it, then its name.
-NamedCopy NameBatch::SyncAndName(WrittenCopy& copy, const std::map<dev_t, int>& synced) {
-    const auto volume = synced.find(copy.device);
-    int error = volume != synced.end() ? volume->second : (fsync(copy.file.Get()) == 0 ? 0 : errno);
-    if (error != 0) {
+// One copy of a batch, named unless its sync failed.
+NamedCopy NameBatch::NameSynced(WrittenCopy& copy, int syncError) {
+    if (syncError != 0) {
         if (!copy.partName.empty()) unlinkat(FolderOf(copy), copy.partName.c_str(), 0);
-        NamedCopy failed{copy.destination, Failure(error)};
+        NamedCopy failed{copy.destination, Failure(syncError)};
         failed.outcome.reason.insert(0, "not written to the disk: ");
         return failed;
     }
-    error = NameOne(copy, ways_.at(copy.device), linksByDescriptor_);
+    const int error = NameOne(copy, ways_.at(copy.device), linksByDescriptor_);
     return {copy.destination, error == 0 ? CopyOutcome{} : Failure(error)};
 }
 

@@ -77,14 +77,19 @@ class NameBatch {
     void Clear();
 
   private:
+    // A file on a volume that one sync covers, and how to sync it.
+    struct WholeSync {
+        int fd;
+        VolumeSync how;
+    };
     // A batch handed over, with a descriptor on each of its volumes that one sync covers.
     struct Handed {
         std::vector<WrittenCopy> copies;
-        std::map<dev_t, int> wholeVolumes;
+        std::map<dev_t, WholeSync> wholeVolumes;
     };
     void Run();
     void Name(Handed& batch);
-    NamedCopy SyncAndName(WrittenCopy& copy, const std::map<dev_t, int>& synced);
+    NamedCopy NameSynced(WrittenCopy& copy, int syncError);
 
     std::vector<WrittenCopy> copies_;
     std::uint64_t bytes_ = 0;

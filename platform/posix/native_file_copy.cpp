@@ -198,7 +198,14 @@ std::optional<CopyOutcome> WriteOneVersion(UniqueFd& output, mode_t requested, i
     int error = StatusOfNewPart(output.Get(), folder, requested, session);
     if (error == 0) error = FillPartFile(output.Get(), input, status, progress, session);
     if (error == ECANCELED) return CopyOutcome{false, "cancelled"};
-    if (error == 0 && lock != nullptr) error = CloseKeepingLock(output, *lock);
+    // Where each copy has a sync of its own, that sync reports what a close would.
+    if (error == 0 && lock != nullptr) {
+        if (session.written.SyncsWhole(session.lastPart.st_dev)) {
+            error = CloseKeepingLock(output, *lock);
+        } else {
+            *lock = std::move(output);
+        }
+    }
     if (error != 0) return Failure(error);
     if (ChangedSince(input, status)) return CopyOutcome{false, "changed while copied"};
     return std::nullopt;

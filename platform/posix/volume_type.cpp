@@ -1,8 +1,10 @@
 #include "platform/posix/volume_type.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/statfs.h>
 #include <sys/sysmacros.h>
+#include <unistd.h>
 
 #include <array>
 #include <filesystem>
@@ -11,6 +13,7 @@
 
 #include "platform/drives.h"
 #include "platform/posix/mount_table.h"
+#include "platform/posix/unique_fd.h"
 
 namespace zarvik3 {
 
@@ -84,6 +87,19 @@ bool IsRemovableBlockDevice(dev_t device) {
     const bool partition = std::filesystem::exists(node + "/partition", ignored);
     const std::string disk = partition ? node.substr(0, node.rfind('/')) : node;
     return ReadsOne(disk + "/removable");
+}
+
+bool HoldsExfat(dev_t device) {
+    std::ifstream uevent("/sys/dev/block/" + std::to_string(major(device)) + ":" +
+                         std::to_string(minor(device)) + "/uevent");
+    std::string line;
+    while (std::getline(uevent, line) && !line.starts_with("DEVNAME=")) {
+    }
+    if (!line.starts_with("DEVNAME=")) return false;
+    const UniqueFd fd(open(("/dev/" + line.substr(8)).c_str(), O_RDONLY | O_CLOEXEC));
+    char boot[11] = {};
+    return fd.Valid() && pread(fd.Get(), boot, sizeof boot, 0) == sizeof boot &&
+           std::string_view(boot + 3, 8) == "EXFAT   ";
 }
 
 int DriveTypeOfFolder(const std::string& nativeRoot) {

@@ -22,6 +22,10 @@ bool IsMediaFolder(std::string_view nativePath);
 // True when the block device (or, for a partition, its disk) is marked removable.
 bool IsRemovableBlockDevice(dev_t device);
 
+// True when the block device holds an exFAT volume, as its boot sector tells; false when it
+// cannot be read.
+bool HoldsExfat(dev_t device);
+
 // The drive type of an existing folder, taken as a drive root (link-free path).
 int DriveTypeOfFolder(const std::string& nativeRoot);
 

@@ -6,6 +6,7 @@ import contextlib
 import os
 import shutil
 import subprocess
+import time
 
 import fault_cases
 import power_cut_cases
@@ -43,14 +44,23 @@ def sshfs_volume(ws, server, log=os.devnull):
 
 
 @contextlib.contextmanager
-def exfat_volume(ws, size):
+def exfat_volume(ws, size, log=None):
+    """log: where the driver, kept in the foreground, writes each request it serves."""
     needs = [tool for tool in ("losetup", EXFAT.make[0], EXFAT.mount[0]) if not shutil.which(tool)]
     if os.geteuid() != 0 or needs or not os.path.exists("/dev/fuse"):
         raise VolumeUnavailable("needs root, /dev/fuse and exfatprogs and exfat-fuse "
                                 "(missing: %s)" % (", ".join(needs) or "nothing"))
     image, mount = ws.path("exfat.img"), ws.path("exfat")
     power_cut_cases.make_image(EXFAT, image, size)
-    with power_cut_cases.mounted(EXFAT, image, mount):
+    fs = EXFAT
+    if log:
+        driver = 'exec %s -d "$0" "$1" >/dev/null 2>>%s &' % (EXFAT.mount[0], log)
+        fs = EXFAT._replace(mount=("sh", "-c", driver))
+    with power_cut_cases.mounted(fs, image, mount):
+        for _ in range(100):
+            if power_cut_cases.is_mounted(mount):
+                break
+            time.sleep(0.05)
         yield mount
 
 
@@ -105,6 +115,39 @@ def network_volume_sync(ws):
     check(named == 20, "%d of 20 copies named through the server" % named)
 
 
+def exfat_volume_sync(ws):
+    """The FUSE driver of exFAT writes the whole volume at any file's sync, so the copies
+    there share one: each must still have a sync after its last write and before its name."""
+    src, log = ws.path("src"), ws.path("exfat.log")
+    for number in range(20):
+        write_file(os.path.join(src, "d%d" % (number % 2), "f%02d.txt" % number),
+                   content(number, 100 + number))
+    try:
+        with exfat_volume(ws, "64M", log) as mount:
+            check_clean_run(ws.run(src, os.path.join(mount, "dst")), "a run onto exFAT")
+            check_identical(src, os.path.join(mount, "dst"), "a run onto exFAT")
+    except VolumeUnavailable as reason:
+        print("SKIPPED: %s" % reason)
+        return SKIPPED
+    paths, written, synced, named = {}, {}, 0, 0
+    with open(log) as f:
+        for number, line in enumerate(f):
+            words = line.split()
+            if line.startswith("   create["):
+                paths[words[0][7:-1]] = words[-1]
+            elif line.startswith(("write[", "utimens ")):
+                part = words[1] if line.startswith("utimens") else paths.get(words[0][6:-1])
+                written[part] = number
+            elif line.startswith("fsync["):
+                synced = number
+            elif line.startswith("rename ") and ".zarvik3-part" in words[1]:
+                check(words[1] in written, "named without a write seen: " + line.strip())
+                check(synced > written[words[1]],
+                      "named before a sync after its last write: " + line.strip())
+                named += 1
+    check(named == 20, "%d of 20 copies named by the driver" % named)
+
+
 def sshfs(ws):
     return sshfs_volume(ws, ws.path("server"))
 
@@ -119,6 +162,7 @@ def full_exfat(ws):
 
 CASES = {
     "network_volume_sync": network_volume_sync,
+    "exfat_volume_sync": exfat_volume_sync,
     "kill_at_random_on_sshfs": on_volume(sshfs, fault_cases.kill_at_random),
     "kill_at_random_on_exfat": on_volume(exfat, fault_cases.kill_at_random),
     "full_destination_on_sshfs": on_volume(full_sshfs_volume, fault_cases.fill_and_free),
