@@ -203,8 +203,24 @@ bool LooksAtDestination(const Folder& folder, const DirEntry& entry) {
 // Entries read ahead of the file pass, whose destinations the file system is told of.
 constexpr std::size_t kLookAhead = 32;
 
-// The file pass: entries are read a few ahead, so the file system can look up their
-// destinations at once; each is still handled in order, with a pump after it.
+// Reads up to kLookAhead entries and tells the file system which destinations the walk will
+// look at; false once none is left.
+bool ReadAhead(WalkState& walk, const Folder& folder, DirEnumeration& entries,
+               std::vector<DirEntry>& ahead) {
+    ahead.clear();
+    std::vector<std::string> targets;
+    DirEntry entry;
+    while (ahead.size() < kLookAhead && entries.Next(entry)) {
+        if (LooksAtDestination(folder, entry)) targets.push_back(folder.destination + entry.name);
+        ahead.push_back(std::move(entry));
+    }
+    if (!targets.empty()) walk.fs.Expect(targets);
+    return !ahead.empty();
+}
+
+// The file pass: entries are read a few ahead, and the next few are read while the file
+// system looks up the destinations of these, so it can do both at once; each is still
+// handled in order, with a pump after it.
 template <typename Handle>
 PassEnd ForEachFile(WalkState& walk, const Folder& folder, const std::string& pattern,
                     Handle handle) {
@@ -212,20 +228,12 @@ PassEnd ForEachFile(WalkState& walk, const Folder& folder, const std::string& pa
     const std::unique_ptr<DirEnumeration> entries =
         walk.fs.FindFirst(pattern, kFilterFiles, EntryDetail::Full, end.failure);
     if (!entries) return end;
-    std::vector<DirEntry> ahead;
-    std::vector<std::string> targets;
-    for (bool more = true; more;) {
-        ahead.clear();
-        targets.clear();
-        DirEntry entry;
-        while (ahead.size() < kLookAhead && (more = entries->Next(entry))) {
-            if (LooksAtDestination(folder, entry))
-                targets.push_back(folder.destination + entry.name);
-            ahead.push_back(std::move(entry));
-        }
-        if (!targets.empty()) walk.fs.Expect(targets);
-        for (const DirEntry& next : ahead) {
-            handle(next);
+    std::vector<DirEntry> now;
+    std::vector<DirEntry> next;
+    for (bool more = ReadAhead(walk, folder, *entries, now); more; now.swap(next)) {
+        more = ReadAhead(walk, folder, *entries, next);
+        for (const DirEntry& entry : now) {
+            handle(entry);
             if (walk.log.Pump()) return end;
         }
     }

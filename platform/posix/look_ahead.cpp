@@ -6,11 +6,6 @@
 #include <utility>
 
 namespace zarvik3 {
-namespace {
-
-constexpr std::size_t kThreads = 8;
-
-}  // namespace
 
 LookedUp LookUp(int folder, const char* name) {
     LookedUp found;
@@ -33,60 +28,86 @@ LookAhead::~LookAhead() {
     for (std::thread& thread : threads_) thread.join();
 }
 
-void LookAhead::Ask(std::shared_ptr<const UniqueFd> folder, std::vector<std::string> names) {
-    std::unique_lock lock(mutex_);
-    done_.wait(lock, [this] { return busy_ == 0; });
+void LookAhead::Ask(std::shared_ptr<const UniqueFd> folder, std::vector<std::string> names,
+                    std::size_t threads) {
+    const std::lock_guard lock(mutex_);
     folder_ = std::move(folder);
-    names_.clear();
-    for (std::string& name : names) names_.push_back({std::move(name), false, {}});
-    next_ = 0;
-    while (threads_.size() < kThreads && threads_.size() < names_.size()) {
-        threads_.emplace_back([this] { Work(); });
+    for (std::string& name : names) names_.push_back({std::move(name), false, false, {}});
+    working_ = threads;
+    while (threads_.size() < threads && threads_.size() < names_.size()) {
+        threads_.emplace_back([this, index = threads_.size()] { Work(index); });
     }
-    work_.notify_all();
+    if (threads == 1) {
+        work_.notify_one();
+    } else {
+        work_.notify_all();
+    }
 }
 
 std::optional<LookedUp> LookAhead::Take(const std::string& name) {
     std::unique_lock lock(mutex_);
-    for (std::size_t i = 0; i < names_.size(); ++i) {
-        if (names_[i].name != name) continue;
-        if (i >= next_) {
-            // Not begun yet: looked up here rather than after those before it.
-            names_[i].name.clear();
-            const int folder = folder_->Get();
-            lock.unlock();
-            return LookUp(folder, name.c_str());
-        }
-        done_.wait(lock, [&] { return names_[i].done; });
-        names_[i].name.clear();  // taken once: a second ask looks again
-        return names_[i].found;
+    std::size_t number = first_;
+    while (number < first_ + names_.size() && (At(number).taken || At(number).name != name)) {
+        ++number;
     }
-    return std::nullopt;
+    if (number == first_ + names_.size()) return std::nullopt;
+    for (std::size_t before = first_; before <= number; ++before) At(before).taken = true;
+    std::optional<LookedUp> found;
+    if (number >= next_) {
+        // Not begun yet: looked up here rather than after those before it.
+        At(number).done = true;
+        const int folder = folder_->Get();
+        lock.unlock();
+        found = LookUp(folder, name.c_str());
+        lock.lock();
+    } else {
+        done_.wait(lock, [&] { return At(number).done; });
+        found = At(number).found;
+    }
+    while (!names_.empty() && names_.front().taken && names_.front().done) {
+        names_.pop_front();
+        ++first_;
+    }
+    if (next_ < first_) next_ = first_;  // those looked up here are gone
+    return found;
 }
 
 void LookAhead::Forget() {
     std::unique_lock lock(mutex_);
-    next_ = names_.size();
+    working_ = 0;
     done_.wait(lock, [this] { return busy_ == 0; });
     names_.clear();
-    next_ = 0;
+    first_ = next_ = 0;
     folder_.reset();
 }
 
-void LookAhead::Work() {
+void LookAhead::Work(std::size_t index) {
+    std::vector<std::pair<std::size_t, std::string>> taken;
+    std::vector<LookedUp> found;
     std::unique_lock lock(mutex_);
     for (;;) {
-        work_.wait(lock, [this] { return stop_ || next_ < names_.size(); });
+        work_.wait(lock, [&] {
+            while (next_ < first_ + names_.size() && At(next_).done) ++next_;  // taken meanwhile
+            return stop_ || (index < working_ && next_ < first_ + names_.size());
+        });
         if (stop_) return;
-        const std::size_t index = next_++;
-        const std::string name = names_[index].name;
+        // A thread alone takes every name asked for, so the walk is woken once for them all;
+        // where each look-up is a round trip, each thread takes one at a time.
+        taken.clear();
+        do {
+            if (!At(next_).done) taken.emplace_back(next_, At(next_).name);
+            ++next_;
+        } while (working_ == 1 && next_ < first_ + names_.size());
         const int folder = folder_->Get();
         ++busy_;
         lock.unlock();
-        const LookedUp found = name.empty() ? LookedUp{} : LookUp(folder, name.c_str());
+        found.clear();
+        for (const auto& [number, name] : taken) found.push_back(LookUp(folder, name.c_str()));
         lock.lock();
-        names_[index].found = found;
-        names_[index].done = true;
+        for (std::size_t i = 0; i < taken.size(); ++i) {
+            At(taken[i].first).found = found[i];
+            At(taken[i].first).done = true;
+        }
         --busy_;
         done_.notify_one();  // only the walk waits there
     }

@@ -34,6 +34,8 @@ constexpr const char* kNotMapped = "No folder is mapped to that drive";
 // Larger files are copied by the walk itself, which shows their progress and stops them on
 // Cancel; smaller ones take no longer than one step of such a copy.
 constexpr off_t kHandedSize = 1 << 20;
+// Look-ups at once where each is a round trip.
+constexpr std::size_t kLookingAhead = 8;
 
 // Every open enumeration holds a descriptor, and a deep tree keeps one open per level.
 // An unlimited hard limit may still be refused above the kernel's ceiling: then ask less.
@@ -317,15 +319,14 @@ std::shared_ptr<const UniqueFd> PosixFileSystem::SharedVisitedFolder() {
 }
 
 void PosixFileSystem::Expect(const std::vector<std::string>& paths) {
-    if (!visitedFolder_.Valid() || visitedFolderMadeNow_ || !VisitedFolderTakesRoundTrips()) {
-        return;
-    }
+    if (!visitedFolder_.Valid() || visitedFolderMadeNow_) return;
     std::vector<std::string> names;
     for (const std::string& path : paths) {
         if (const auto name = NameInVisitedFolder(path)) names.emplace_back(*name);
     }
     auto folder = SharedVisitedFolder();
-    if (folder->Valid()) lookAhead_.Ask(std::move(folder), std::move(names));
+    const std::size_t threads = VisitedFolderTakesRoundTrips() ? kLookingAhead : 1;
+    if (folder->Valid()) lookAhead_.Ask(std::move(folder), std::move(names), threads);
 }
 
 // Whether each step of a copy into the visited folder is a round trip to a server or a FUSE

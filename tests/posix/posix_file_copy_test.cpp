@@ -137,7 +137,7 @@ TEST(LookAhead, AnswersEachNameAskedForOnce) {
     auto folder = std::make_shared<const UniqueFd>(
         open(tree.Root().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     LookAhead ahead;
-    ahead.Ask(folder, {"file", "link", "dangling", "missing"});
+    ahead.Ask(folder, {"file", "link", "dangling", "missing"}, 2);
     for (const char* name : {"file", "link"}) {
         const auto found = ahead.Take(name);
         ASSERT_TRUE(found && found->status) << name;
@@ -151,7 +151,7 @@ TEST(LookAhead, AnswersEachNameAskedForOnce) {
     EXPECT_TRUE(!missing->status && missing->nameFree);
     EXPECT_FALSE(ahead.Take("file"));
     EXPECT_FALSE(ahead.Take("other"));
-    ahead.Ask(folder, {"file"});
+    ahead.Ask(folder, {"file"}, 1);
     ahead.Forget();
     EXPECT_FALSE(ahead.Take("file"));
 }
