@@ -148,7 +148,7 @@ void NameBatch::Add(WrittenCopy copy) {
 }
 
 bool NameBatch::Full() const {
-    return copies_.size() >= kBatchFiles || bytes_ >= kBatchBytes ||
+    return copies_.size() >= std::min(kBatchFiles, files_) || bytes_ >= kBatchBytes ||
            (!copies_.empty() && std::chrono::steady_clock::now() - started_ >= kBatchAge);
 }
 

@@ -64,6 +64,8 @@ class NameBatch {
     NameBatch& operator=(const NameBatch&) = delete;
     ~NameBatch() { Clear(); }
 
+    // Batches of at most files copies: each holds a descriptor until it is named.
+    void Limit(std::size_t files) { files_ = files; }
     void Add(WrittenCopy copy);
     // Whether the batch should be named before more is added: enough files, data or time.
     bool Full() const;
@@ -92,6 +94,7 @@ class NameBatch {
     NamedCopy NameSynced(WrittenCopy& copy, int syncError);
 
     std::vector<WrittenCopy> copies_;
+    std::size_t files_ = SIZE_MAX;
     std::uint64_t bytes_ = 0;
     std::chrono::steady_clock::time_point started_;
 
