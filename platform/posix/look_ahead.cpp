@@ -3,6 +3,7 @@
 #include <fcntl.h>
 
 #include <cerrno>
+#include <chrono>
 #include <utility>
 
 namespace zarvik3 {
@@ -34,6 +35,7 @@ void LookAhead::Ask(std::shared_ptr<const UniqueFd> folder, std::vector<std::str
     folder_ = std::move(folder);
     for (std::string& name : names) names_.push_back({std::move(name), false, false, {}});
     working_ = threads;
+    asks_.fetch_add(1, std::memory_order_release);
     while (threads_.size() < threads && threads_.size() < names_.size()) {
         threads_.emplace_back([this, index = threads_.size()] { Work(index); });
     }
@@ -61,6 +63,12 @@ std::optional<LookedUp> LookAhead::Take(const std::string& name) {
         found = LookUp(folder, name.c_str());
         lock.lock();
     } else {
+        if (!At(number).done && working_ == 1) {
+            const std::uint64_t seen = answers_.load(std::memory_order_acquire);
+            lock.unlock();
+            Spin(answers_, seen);
+            lock.lock();
+        }
         done_.wait(lock, [&] { return At(number).done; });
         found = At(number).found;
     }
@@ -85,11 +93,18 @@ void LookAhead::Work(std::size_t index) {
     std::vector<std::pair<std::size_t, std::string>> taken;
     std::vector<LookedUp> found;
     std::unique_lock lock(mutex_);
+    const auto ready = [&] {
+        while (next_ < first_ + names_.size() && At(next_).done) ++next_;  // taken meanwhile
+        return stop_ || (index < working_ && next_ < first_ + names_.size());
+    };
     for (;;) {
-        work_.wait(lock, [&] {
-            while (next_ < first_ + names_.size() && At(next_).done) ++next_;  // taken meanwhile
-            return stop_ || (index < working_ && next_ < first_ + names_.size());
-        });
+        if (!ready() && working_ == 1) {
+            const std::uint64_t seen = asks_.load(std::memory_order_acquire);
+            lock.unlock();
+            Spin(asks_, seen);
+            lock.lock();
+        }
+        work_.wait(lock, ready);
         if (stop_) return;
         // A thread alone takes every name asked for, so the walk is woken once for them all;
         // where each look-up is a round trip, each thread takes one at a time.
@@ -109,7 +124,18 @@ void LookAhead::Work(std::size_t index) {
             At(taken[i].first).done = true;
         }
         --busy_;
+        answers_.fetch_add(1, std::memory_order_release);
         done_.notify_one();  // only the walk waits there
+    }
+}
+
+// Waking a sleeping thread on another core takes longer than a few local look-ups, so a
+// thread about to wait for the other one first watches for its news for a short while.
+void LookAhead::Spin(const std::atomic<std::uint64_t>& count, std::uint64_t seen) const {
+    if (!spins_) return;
+    const auto until = std::chrono::steady_clock::now() + std::chrono::microseconds(100);
+    while (count.load(std::memory_order_acquire) == seen &&
+           std::chrono::steady_clock::now() < until) {
     }
 }
 

@@ -2,8 +2,10 @@
 
 #include <sys/stat.h>
 
+#include <atomic>
 #include <condition_variable>
 #include <cstddef>
+#include <cstdint>
 #include <deque>
 #include <memory>
 #include <mutex>
@@ -54,6 +56,7 @@ class LookAhead {
         LookedUp found;
     };
     void Work(std::size_t index);
+    void Spin(const std::atomic<std::uint64_t>& count, std::uint64_t seen) const;
     Name& At(std::size_t number) { return names_[number - first_]; }
 
     std::vector<std::thread> threads_;
@@ -68,6 +71,11 @@ class LookAhead {
     std::size_t working_ = 0;  // the threads that may take names now
     std::size_t busy_ = 0;
     bool stop_ = false;
+    // Bumped at each ask and each batch looked up, for a short wait without sleeping.
+    std::atomic<std::uint64_t> asks_{0};
+    std::atomic<std::uint64_t> answers_{0};
+    // Watching only pays where the other thread runs on another core meanwhile.
+    const bool spins_ = std::thread::hardware_concurrency() > 1;
 };
 
 }  // namespace zarvik3
