@@ -4,13 +4,16 @@ On both every step of a copy is a round trip, so the copies overlap there."""
 
 import contextlib
 import os
+import random
 import shutil
+import signal
 import subprocess
 import time
 
 import fault_cases
 import power_cut_cases
-from support import SKIPPED, check, check_clean_run, check_identical, content, write_file
+from support import (SKIPPED, check, check_clean_run, check_identical, content, decode,
+                     tree_files, write_file)
 
 SFTP_SERVER = "/usr/lib/openssh/sftp-server"
 EXFAT = power_cut_cases.FILE_SYSTEMS["exfat"]
@@ -148,6 +151,32 @@ def exfat_volume_sync(ws):
     check(named == 20, "%d of 20 copies named by the driver" % named)
 
 
+def cancel_mid_run(ws, root):
+    """Stopped while many small copies are in flight, a run leaves exactly the files it
+    listed, each whole, and no temporary file."""
+    src, dst = ws.path("src"), os.path.join(root, "dst")
+    for number in range(600):
+        write_file(os.path.join(src, "d%d" % (number % 3), "f%03d" % number), content(number, 3000))
+    source = tree_files(src)
+    started = time.monotonic()
+    check_clean_run(ws.run(src, dst), "a whole run")
+    whole_run = time.monotonic() - started
+    for trial in range(3):
+        shutil.rmtree(dst)
+        process = ws.start("--list", src, dst)
+        time.sleep(random.uniform(0.05, 0.6) * whole_run)
+        process.send_signal(signal.SIGINT)
+        out, _ = process.communicate(timeout=300)
+        listed = {os.path.relpath(line.split("   ")[0], dst)
+                  for line in decode(out).splitlines() if line.startswith(dst)}
+        copied = tree_files(dst)
+        print("trial %d: stopped after %d of %d files" % (trial, len(listed), len(source)))
+        check(set(copied) == listed, "trial %d: %d files listed, %d at the destination"
+              % (trial, len(listed), len(copied)))
+        check(all(source[name] == digest for name, digest in copied.items()),
+              "trial %d: a listed copy differs from its source" % trial)
+
+
 def sshfs(ws):
     return sshfs_volume(ws, ws.path("server"))
 
@@ -168,4 +197,6 @@ CASES = {
     "full_destination_on_sshfs": on_volume(full_sshfs_volume, fault_cases.fill_and_free),
     "full_destination_on_exfat": on_volume(full_exfat, fault_cases.fill_and_free),
     "two_runs_at_once_on_sshfs": on_volume(sshfs, fault_cases.two_runs_at_once),
+    "cancel_mid_run_on_sshfs": on_volume(sshfs, cancel_mid_run),
+    "cancel_mid_run_on_exfat": on_volume(exfat, cancel_mid_run),
 }
