@@ -10,7 +10,7 @@ constexpr std::size_t kWorkers = 8;
 constexpr std::size_t kWaiting = 2 * kWorkers;
 // Each copy waiting for its name holds a descriptor: all the threads' batches together stay
 // within what the walk's own may hold.
-constexpr std::size_t kBatchFiles = 64;
+constexpr std::size_t kFilesPerBatch = 64;
 
 // A small file's copy runs to its end: it takes no longer than a step of a large one.
 class Uninterrupted : public CopyProgress {
@@ -35,7 +35,7 @@ void CopyWorkers::Hand(HandedCopy copy) {
     queue_.push_back(std::move(copy));
     if (workers_.size() < kWorkers && workers_.size() < queue_.size() + busy_) {
         auto& worker = *workers_.emplace_back(std::make_unique<Worker>());
-        worker.session.batch.Limit(kBatchFiles);
+        worker.session.batch.Limit(kFilesPerBatch);
         worker.thread = std::thread([this, &worker] { Work(worker); });
     }
     work_.notify_one();

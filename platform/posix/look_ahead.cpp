@@ -63,12 +63,7 @@ std::optional<LookedUp> LookAhead::Take(const std::string& name) {
         found = LookUp(folder, name.c_str());
         lock.lock();
     } else {
-        if (!At(number).done && working_ == 1) {
-            const std::uint64_t seen = answers_.load(std::memory_order_acquire);
-            lock.unlock();
-            Spin(answers_, seen);
-            lock.lock();
-        }
+        if (!At(number).done) WatchBeforeWaiting(lock, answers_);
         done_.wait(lock, [&] { return At(number).done; });
         found = At(number).found;
     }
@@ -98,12 +93,7 @@ void LookAhead::Work(std::size_t index) {
         return stop_ || (index < working_ && next_ < first_ + names_.size());
     };
     for (;;) {
-        if (!ready() && working_ == 1) {
-            const std::uint64_t seen = asks_.load(std::memory_order_acquire);
-            lock.unlock();
-            Spin(asks_, seen);
-            lock.lock();
-        }
+        if (!ready()) WatchBeforeWaiting(lock, asks_);
         work_.wait(lock, ready);
         if (stop_) return;
         // A thread alone takes every name asked for, so the walk is woken once for them all;
@@ -131,12 +121,17 @@ void LookAhead::Work(std::size_t index) {
 
 // Waking a sleeping thread on another core takes longer than a few local look-ups, so a
 // thread about to wait for the other one first watches for its news for a short while.
-void LookAhead::Spin(const std::atomic<std::uint64_t>& count, std::uint64_t seen) const {
-    if (!spins_) return;
+// Only where one thread looks ahead: several wait on round trips, which take far longer.
+void LookAhead::WatchBeforeWaiting(std::unique_lock<std::mutex>& lock,
+                                   const std::atomic<std::uint64_t>& count) const {
+    if (!spins_ || working_ != 1) return;
+    const std::uint64_t seen = count.load(std::memory_order_acquire);
+    lock.unlock();
     const auto until = std::chrono::steady_clock::now() + std::chrono::microseconds(100);
     while (count.load(std::memory_order_acquire) == seen &&
            std::chrono::steady_clock::now() < until) {
     }
+    lock.lock();
 }
 
 }  // namespace zarvik3

@@ -56,7 +56,9 @@ class LookAhead {
         LookedUp found;
     };
     void Work(std::size_t index);
-    void Spin(const std::atomic<std::uint64_t>& count, std::uint64_t seen) const;
+    // Watches count for a short while with lock released, before a wait on a condition.
+    void WatchBeforeWaiting(std::unique_lock<std::mutex>& lock,
+                            const std::atomic<std::uint64_t>& count) const;
     Name& At(std::size_t number) { return names_[number - first_]; }
 
     std::vector<std::thread> threads_;
